@@ -1,0 +1,9 @@
+// BEX tables of this family group (not yet transcribed: nothing is decoded).
+#include "dissector/families.h"
+
+namespace qarnolog {
+
+const BexTable* ComTable(std::uint16_t, std::uint16_t) { return nullptr; }
+const BexTable* ClTable(std::uint16_t, std::uint16_t) { return nullptr; }
+
+}  // namespace qarnolog

@@ -1,0 +1,8 @@
+// BEX tables of this family group (not yet transcribed: nothing is decoded).
+#include "dissector/families.h"
+
+namespace qarnolog {
+
+const BexTable* ExtManTable(std::uint16_t, std::uint16_t) { return nullptr; }
+
+}  // namespace qarnolog
