@@ -39,4 +39,19 @@ struct BexTable {
 // The row for `type`: from `rows`, else `moreRows`, else the fallback.
 [[nodiscard]] const WtldRow& FindWtldRow(const BexTable& table, std::uint32_t type);
 
+// One row of a family's sub-type map: the table that decodes a BEX sub-type.
+struct SubTypeRow {
+  std::uint16_t sub;
+  const BexTable* table;
+};
+
+// The table of `sub` in `rows`, or nullptr when the sub-type is not decoded.
+[[nodiscard]] constexpr const BexTable* FindSubTypeTable(std::span<const SubTypeRow> rows,
+                                                         std::uint16_t sub) {
+  for (const SubTypeRow& row : rows) {
+    if (row.sub == sub) return row.table;
+  }
+  return nullptr;
+}
+
 }  // namespace qarnolog
