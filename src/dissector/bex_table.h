@@ -2,6 +2,7 @@
 // wTLD type in the protocol's order; the wTLD loop walks them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -52,6 +53,19 @@ struct SubTypeRow {
     if (row.sub == sub) return row.table;
   }
   return nullptr;
+}
+
+// True when the sub-types rise strictly and so do the wTLD types of every table they name:
+// nothing is held twice and a row in the wrong place shows. For static_assert over a family.
+[[nodiscard]] constexpr bool IsStrictlyOrdered(std::span<const SubTypeRow> rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i > 0 && rows[i - 1].sub >= rows[i].sub) return false;
+    const std::span<const WtldRow> wtlds = rows[i].table->rows;
+    for (std::size_t j = 1; j < wtlds.size(); ++j) {
+      if (wtlds[j - 1].type >= wtlds[j].type) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace qarnolog
