@@ -1,0 +1,78 @@
+// The packet list's two row tests without any widget: the filter (a case-insensitive substring
+// of the row's texts, optionally negated) and the find (a byte string anywhere in the packet).
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstddef>
+#include <optional>
+
+#include "window/hex_dump_text.h"  // ByteRange
+#include "wire/bytes.h"
+
+namespace qarnolog {
+
+// `text` without its leading and trailing characters up to U+0020 (spaces and controls).
+QStringView TrimControls(QStringView text);
+
+// The filter of EditFilter and CheckBoxNot. The caller lowers the edit's text with the same
+// function that lowered the rows' cached filter texts, so both sides agree on case mapping.
+class FilterTest {
+ public:
+  FilterTest() = default;
+  FilterTest(const QString& loweredEditText, bool negate);
+
+  // False when the edit's text is empty after trimming: then every row passes.
+  [[nodiscard]] bool active() const { return !m_pattern.isEmpty(); }
+  // Whether a row passes, given its lower-cased filter text.
+  [[nodiscard]] bool passes(QStringView loweredRowText) const {
+    if (m_pattern.isEmpty()) return true;
+    return loweredRowText.contains(m_pattern) != m_negate;
+  }
+
+ private:
+  QString m_pattern;
+  bool m_negate = false;
+};
+
+// Finds one byte string in others: memchr-driven for patterns of up to two bytes,
+// Boyer-Moore-Horspool for longer ones. Copyable; an empty pattern is found nowhere.
+class ByteSearcher {
+ public:
+  ByteSearcher() = default;
+  explicit ByteSearcher(ByteString pattern);
+
+  [[nodiscard]] const ByteString& pattern() const { return m_pattern; }
+  // Offset of the first occurrence in `haystack`, or none.
+  [[nodiscard]] std::optional<std::size_t> find(ByteView haystack) const;
+
+ private:
+  ByteString m_pattern;
+  std::array<std::size_t, 256> m_skip{};
+};
+
+// The find of EditFind and CheckBoxHex.
+class FindTest {
+ public:
+  FindTest() = default;
+  // Hex: spaces (U+0020 only) removed, upper-cased, converted from hex digit pairs; an odd
+  // count or a non-hex character gives an empty pattern, which no row passes. Plain: trimmed
+  // and converted to Windows-1251, searched case-sensitively.
+  FindTest(const QString& editText, bool hex);
+
+  // False when the edit's text is empty after trimming: then every row passes.
+  [[nodiscard]] bool active() const { return m_active; }
+  [[nodiscard]] const ByteString& pattern() const { return m_searcher.pattern(); }
+  [[nodiscard]] bool passes(ByteView bytes) const {
+    return !m_active || m_searcher.find(bytes).has_value();
+  }
+  // The bytes of the first match to highlight, or none when inactive or not found.
+  [[nodiscard]] std::optional<ByteRange> firstMatch(ByteView bytes) const;
+
+ private:
+  bool m_active = false;
+  ByteSearcher m_searcher;
+};
+
+}  // namespace qarnolog
