@@ -270,12 +270,22 @@ static_assert(RowCount() == 147);
 static_assert(StrictlyAscending(std::span<const BexFamily>(kFamilies), kTypeOf));
 static_assert(AllFamiliesAscend(), "sub-types must be unique and ascending within a family");
 
+// The family's row for `sub`. Most families number their sub-types from 1 without gaps, so the
+// row at sub - first is tried before the binary search; either way the row's own code decides.
+const BexNameRow* FindSub(std::span<const BexNameRow> rows, std::uint16_t sub) {
+  const std::size_t offset = static_cast<std::size_t>(sub - rows.front().sub);
+  if (sub >= rows.front().sub && offset < rows.size() && rows[offset].sub == sub) {
+    return &rows[offset];
+  }
+  return FindSortedRow(rows, sub, kSubOf);
+}
+
 }  // namespace
 
 std::string_view BexName(std::uint16_t bexType, std::uint16_t bexSub) {
   const BexFamily* family = FindSortedRow(std::span<const BexFamily>(kFamilies), bexType, kTypeOf);
   if (family == nullptr) return kUnknownName;
-  const BexNameRow* row = FindSortedRow(family->rows, bexSub, kSubOf);
+  const BexNameRow* row = FindSub(family->rows, bexSub);
   return row == nullptr ? kUnknownName : row->name;
 }
 
