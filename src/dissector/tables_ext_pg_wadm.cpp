@@ -312,10 +312,8 @@ constexpr BexTable kCliLoginTable = {kCliLogin};
 constexpr BexTable kSrvLoginReplyTable = {kSrvLoginReply};
 constexpr BexTable kSrvParamsReplyTable = {kSrvParamsReply};
 // A change result of a parameter this list does not know is still a result code.
-constexpr BexTable kSrvSetReplyTable = {
-    kSrvSetReply, {       },
-     { 0, "Adm change: Unknown", WordDec}
-};
+constexpr WtldRow kUnknownChangeResult = {0, "Adm change: Unknown", WordDec};
+constexpr BexTable kSrvSetReplyTable = {.rows = kSrvSetReply, .fallback = kUnknownChangeResult};
 constexpr BexTable kCliBroadcastTable = {kCliBroadcast};
 constexpr BexTable kSrvBroadcastReplyTable = {kSrvBroadcastReply};
 constexpr BexTable kCliUserTable = {kCliUser};
