@@ -1,7 +1,7 @@
 // BEX tables of the EXT_MAN family: registration of a server extension, its parameters, and the
 // creation and destruction of the objects it serves. CLI_PARAMS and SRV_CREATE decode by the
 // window's extension type (1 a transport, 2 a plug-in); no other BEX of the dissector does.
-#include <algorithm>  // std::ranges::find
+#include <algorithm>  // std::ranges::find, std::ranges::all_of
 #include <array>
 
 #include "dissector/families.h"

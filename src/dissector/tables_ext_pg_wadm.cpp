@@ -1,7 +1,7 @@
 // BEX tables of the EXT_PG family (the server's text message to a plug-in) and of the WADM
 // family (server administration: login, server parameters, broadcasts, users, lists,
 // extensions). The server parameters and their change results share one list of wTLD types.
-#include <algorithm>  // std::ranges::find
+#include <algorithm>  // std::ranges::find, std::ranges::all_of, std::ranges::transform
 #include <array>
 #include <string_view>
 
