@@ -10,7 +10,7 @@ namespace qarnolog::test {
 ByteString Be(std::uint64_t number, int width) {
   ByteString bytes;
   for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) {
-    bytes.push_back(static_cast<std::uint8_t>(number >> shift));
+    bytes.push_back(shift < 64 ? static_cast<std::uint8_t>(number >> shift) : 0);
   }
   return bytes;
 }

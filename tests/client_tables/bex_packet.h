@@ -10,7 +10,7 @@
 
 namespace qarnolog::test {
 
-// `width` bytes of `number`, big-endian.
+// `width` bytes of `number`, big-endian; zeros in front beyond 8 bytes.
 ByteString Be(std::uint64_t number, int width);
 // The characters of `text` as bytes.
 ByteString Ascii(std::string_view text);
