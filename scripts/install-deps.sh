@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libglib2.0-dev
   clang libclang-rt-14-dev
-  xvfb x11-apps imagemagick
+  xvfb x11-apps imagemagick xdotool
   gcc-multilib g++-multilib g++-mingw-w64-i686
   fonts-dejavu-core valgrind
 )
