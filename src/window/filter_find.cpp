@@ -1,8 +1,11 @@
 // Filter and find tests of the packet list.
 #include "window/filter_find.h"
 
+#include <algorithm>
 #include <cstring>  // std::memchr, std::memcmp
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 #include "wire/hex.h"
 #include "wire/text.h"
@@ -18,7 +21,32 @@ QStringView TrimControls(QStringView text) {
 }
 
 FilterTest::FilterTest(const QString& loweredEditText, bool negate)
-    : m_pattern(TrimControls(loweredEditText).toString()), m_negate(negate) {}
+    : m_pattern(TrimControls(loweredEditText).toString()), m_negate(negate) {
+  m_utf16.assign(reinterpret_cast<const char16_t*>(m_pattern.utf16()),
+                 static_cast<std::size_t>(m_pattern.size()));
+  m_latin1Fits = std::all_of(m_utf16.begin(), m_utf16.end(), [](char16_t c) { return c < 0x100; });
+  if (m_latin1Fits) {
+    for (const char16_t c : m_utf16) m_latin1.push_back(static_cast<char>(c));
+  }
+}
+
+// std::basic_string_view::find runs on memchr for bytes and a plain loop for UTF-16 units,
+// which beats a general string search on texts as short as a row's.
+bool FilterTest::contains(QAnyStringView text) const {
+  return text.visit([this](auto view) {
+    using View = decltype(view);
+    if constexpr (std::is_same_v<View, QLatin1StringView>) {
+      if (!m_latin1Fits) return false;  // a character above U+00FF is in no Latin-1 text
+      return std::string_view(view.data(), static_cast<std::size_t>(view.size())).find(m_latin1) !=
+             std::string_view::npos;
+    } else if constexpr (std::is_same_v<View, QStringView>) {
+      return std::u16string_view(view.utf16(), static_cast<std::size_t>(view.size()))
+                 .find(m_utf16) != std::u16string_view::npos;
+    } else {
+      return view.toString().contains(m_pattern);
+    }
+  });
+}
 
 ByteSearcher::ByteSearcher(ByteString pattern) : m_pattern(std::move(pattern)) {
   const std::size_t n = m_pattern.size();

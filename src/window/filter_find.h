@@ -2,11 +2,13 @@
 // of the row's texts, optionally negated) and the find (a byte string anywhere in the packet).
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 #include <QStringView>
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 
 #include "window/hex_dump_text.h"  // ByteRange
 #include "wire/bytes.h"
@@ -25,14 +27,19 @@ class FilterTest {
 
   // False when the edit's text is empty after trimming: then every row passes.
   [[nodiscard]] bool active() const { return !m_pattern.isEmpty(); }
-  // Whether a row passes, given its lower-cased filter text.
-  [[nodiscard]] bool passes(QStringView loweredRowText) const {
+  // Whether a row passes, given its lower-cased filter text (Latin-1 or UTF-16).
+  [[nodiscard]] bool passes(QAnyStringView loweredRowText) const {
     if (m_pattern.isEmpty()) return true;
-    return loweredRowText.contains(m_pattern) != m_negate;
+    return contains(loweredRowText) != m_negate;
   }
 
  private:
+  [[nodiscard]] bool contains(QAnyStringView text) const;
+
   QString m_pattern;
+  std::u16string m_utf16;  // the pattern for UTF-16 texts
+  std::string m_latin1;    // and for Latin-1 texts, when every character fits
+  bool m_latin1Fits = false;
   bool m_negate = false;
 };
 

@@ -34,9 +34,22 @@ TEST(FilterTest, SubstringOfLoweredText) {
   for (const Case& c : cases) {
     EXPECT_EQ(FilterTest(c.pattern, c.negate).passes(row), c.passes) << c.pattern << c.negate;
   }
-  // A row that does not parse has only the separators as its filter text.
-  EXPECT_FALSE(FilterTest("a", false).passes(u"    "));
-  EXPECT_TRUE(FilterTest("a", true).passes(u"    "));
+  // The same rows stored as Latin-1, as the store keeps texts that fit it.
+  const QByteArray latin1 = row.toLatin1();
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterTest(c.pattern, c.negate).passes(QLatin1StringView(latin1)), c.passes)
+        << c.pattern << c.negate;
+  }
+  // A Cyrillic pattern in a UTF-16 text, and never in a Latin-1 one.
+  EXPECT_TRUE(FilterTest(QString::fromUtf16(u"\u0432\u0445\u043E\u0434"), false)
+                  .passes(u"\u0432\u0445\u043E\u0434 ok"));
+  EXPECT_FALSE(
+      FilterTest(QString::fromUtf16(u"\u0432\u0445"), false).passes(QLatin1StringView("abc")));
+  EXPECT_TRUE(FilterTest(QString::fromUtf16(u"\u00e9t\u00e9"), false)
+                  .passes(QLatin1StringView("\xe9t\xe9")));
+  // A row that does not parse has an empty filter text.
+  EXPECT_FALSE(FilterTest("a", false).passes(QLatin1StringView("")));
+  EXPECT_TRUE(FilterTest("a", true).passes(QLatin1StringView("")));
 }
 
 TEST(ByteSearcher, AgreesWithStdSearch) {

@@ -1,0 +1,80 @@
+// Packet list delegate and set-up.
+#include "window/packet_list_view.h"
+
+#include <QHeaderView>
+#include <QPainter>
+#include <QTableView>
+
+#include "treegrid/packet_list_model.h"
+#include "window/image_list.h"
+
+namespace qarnolog {
+
+namespace {
+
+constexpr int kImageSize = 16;
+constexpr int kPadding = 2;  // around the image and the text
+constexpr int kRowHeight = 18;
+
+}  // namespace
+
+PacketListDelegate::PacketListDelegate(const ImageList& images, QObject* parent)
+    : QStyledItemDelegate(parent), m_images(images), m_font(QStringLiteral("Tahoma")) {
+  m_font.setPointSize(8);
+}
+
+void PacketListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+  const auto* model = qobject_cast<const PacketListModel*>(index.model());
+  if (model == nullptr || index.row() < 0 || index.row() >= model->rowCount()) return;
+  const std::uint32_t record = model->recordAt(index.row());
+  const std::uint8_t direction = model->store().direction(record);
+
+  painter->save();
+  if (option.state & QStyle::State_Selected) {
+    QColor blend = option.palette.color(QPalette::Highlight);
+    blend.setAlpha(kSelectionBlend);
+    painter->fillRect(option.rect, blend);
+  }
+  QRect textRect = option.rect.adjusted(kPadding, 0, -kPadding, 0);
+  if (index.column() == 0) {
+    const QRect imageRect(textRect.left(), option.rect.top() + (option.rect.height() - 16) / 2,
+                          kImageSize, kImageSize);
+    m_images.image(DirectionImage(direction)).paint(painter, imageRect);
+    textRect.setLeft(imageRect.right() + 1 + kPadding);
+  }
+  painter->setFont(m_font);
+  painter->setPen(DirectionColor(direction));
+  const QString text = model->cellText(record, index.column());
+  painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    QFontMetrics(m_font).elidedText(text, Qt::ElideRight, textRect.width()));
+  painter->restore();
+}
+
+QSize PacketListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
+  const auto* model = qobject_cast<const PacketListModel*>(index.model());
+  const QString text =
+      model != nullptr ? model->cellText(model->recordAt(index.row()), index.column()) : QString();
+  const int image = index.column() == 0 ? kImageSize + kPadding : 0;
+  return {QFontMetrics(m_font).horizontalAdvance(text) + image + 2 * kPadding, kRowHeight};
+}
+
+void SetUpPacketList(QTableView* list, const ImageList& images) {
+  list->setItemDelegate(new PacketListDelegate(images, list));
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setSortingEnabled(false);
+  list->setShowGrid(false);
+  list->setWordWrap(false);
+  list->setIconSize(QSize(kImageSize, kImageSize));
+  list->verticalHeader()->hide();
+  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  list->horizontalHeader()->setSectionsMovable(false);
+  list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  list->horizontalHeader()->setSortIndicatorShown(false);
+  list->horizontalHeader()->setHighlightSections(false);
+}
+
+}  // namespace qarnolog

@@ -1,0 +1,47 @@
+// The look of a connection's packet list: the direction image in the first column, the
+// direction colours of the text, the selection blended over the row, no focus rectangle.
+#pragma once
+
+#include <QColor>
+#include <QStyledItemDelegate>
+
+class QTableView;
+
+namespace qarnolog {
+
+class ImageList;
+
+// Images and colours of a row by its direction flag.
+inline constexpr int kImageDirectionOut = 2;  // red arrow pointing right: Direction != 0
+inline constexpr int kImageDirectionIn = 3;   // green arrow pointing left: Direction == 0
+[[nodiscard]] inline int DirectionImage(std::uint8_t direction) {
+  return direction != 0 ? kImageDirectionOut : kImageDirectionIn;
+}
+[[nodiscard]] inline QColor DirectionColor(std::uint8_t direction) {
+  return direction != 0 ? QColor(128, 0, 0) : QColor(0, 128, 0);
+}
+// Alpha of the selection colour drawn over a selected row.
+inline constexpr int kSelectionBlend = 60;
+
+// Draws the cells of a PacketListModel.
+class PacketListDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  PacketListDelegate(const ImageList& images, QObject* parent);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const override;
+
+ private:
+  const ImageList& m_images;
+  QFont m_font;
+};
+
+// Gives a packet list its delegate, font, row height and selection behaviour (whole rows, one
+// at a time, a right click selects too, no sorting, no dragged columns).
+void SetUpPacketList(QTableView* list, const ImageList& images);
+
+}  // namespace qarnolog
