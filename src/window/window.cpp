@@ -1,1 +1,0 @@
-// Anchor of the window library; its classes live in the files beside this one.
