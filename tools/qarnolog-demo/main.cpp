@@ -72,7 +72,7 @@ struct Demo {
 };
 
 // A step every 150 to 390 ms, varied so that the log does not tick like a metronome.
-guint pause(std::size_t step) {
+guint stepDelayMs(std::size_t step) {
   return static_cast<guint>(150 + (step * 97) % 241);
 }
 
@@ -83,7 +83,7 @@ gboolean playOne(gpointer data) {
     std::printf("qarnolog-demo: session played (%zu steps)\n", demo->player->size());
     std::fflush(stdout);
   } else {
-    g_timeout_add(pause(demo->player->played()), playOne, demo);
+    g_timeout_add(stepDelayMs(demo->player->played()), playOne, demo);
   }
   return G_SOURCE_REMOVE;
 }
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
     while (!player.done()) player.playNext();
     std::printf("qarnolog-demo: session handed over (%zu steps)\n", player.size());
   } else {
-    g_timeout_add(pause(0), playOne, &demo);
+    g_timeout_add(stepDelayMs(0), playOne, &demo);
     std::printf("qarnolog-demo: playing %zu steps into window \"Server\"; Ctrl+C quits\n",
                 player.size());
   }
