@@ -5,9 +5,9 @@
 # pace a person can follow, into a log window named "Server", until Ctrl+C; further arguments
 # go to the demo (for instance --fast).
 #
-# Without a display it starts a virtual X server, hands the whole session over at once, opens
-# alice's contact list in the window (a click into the packet list, Up to its first row, then
-# seven times Down),
+# Without a display it starts a virtual X server, hands the whole session over at once, widens
+# the window so that every column of the packet list shows, opens alice's contact list (a click
+# into the packet list, Up to its first row, then seven times Down),
 # saves a screenshot of the screen as <build-dir>/demo-screenshot.png, and stops the server
 # when the demo has quit (after DEMO_SECONDS, default 8).
 #
@@ -51,7 +51,7 @@ trap cleanup EXIT
 display=""
 for n in $(seq 90 199); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1000x900x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 1280x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -84,6 +84,7 @@ if command -v xdotool >/dev/null; then
   window=$(timeout 15 xdotool search --sync --onlyvisible --name ' - RUV Analyzer' 2>/dev/null |
              head -n 1 || true)
   if [ -n "$window" ]; then
+    xdotool windowsize --sync "$window" 1160 820 2>/dev/null || true
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
     # The packet list lies right of the 200-pixel field tree and above the 300-pixel dump.

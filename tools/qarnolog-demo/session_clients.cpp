@@ -134,8 +134,7 @@ std::vector<Step> aliceScript() {
                .dword(0x000D, 4096),
            "limits"),
       receive(a, Bex(kCl, 0x0003), "send my contact list"),
-      send(a, Bex(kCl, 0x0004).wtld(0x0001, aliceContactList()),
-           "2 groups, 3 contacts, transport, note"),
+      send(a, Bex(kCl, 0x0004).wtld(0x0001, aliceContactList()), "contact list"),
       receive(a,
               Bex(kPres, 0x0003)
                   .wtld(0x0001, kCaps)
