@@ -25,13 +25,10 @@
 #define QARNOLOG_CALL
 #endif
 
-/* Only the library itself defines QARNOLOG_BUILDING, to export the functions. */
-#if defined(QARNOLOG_BUILDING)
-#if defined(_WIN32)
-#define QARNOLOG_API __declspec(dllexport)
-#else
+/* Only the library itself defines QARNOLOG_BUILDING, to export the functions. On Windows the
+ * module-definition file QarnoLog.def exports them, undecorated, with ordinals 1 to 5. */
+#if defined(QARNOLOG_BUILDING) && !defined(_WIN32)
 #define QARNOLOG_API __attribute__((visibility("default")))
-#endif
 #else
 #define QARNOLOG_API
 #endif

@@ -6,13 +6,34 @@
 
 namespace {
 
-// The registry, the one global of the library: null until the first CreateProtoLogger. At
-// unload the reference is cleared first, then the registry destroys every window.
+// The registry, the one global of the library: null until the first CreateProtoLogger.
+//
+// Unloading (dlclose) runs unloadLibrary below before any C++ static destructor of the
+// library: the reference is cleared first, then the registry destroys every window. At process
+// exit the C++ static destructors of all libraries run first, Qt's among them, and the
+// finalizer only afterwards; windows can then no longer be destroyed safely, so ~RegistryHolder
+// leaves them to the ending process (nothing of them is written anywhere).
 struct RegistryHolder {
   std::unique_ptr<qarnolog::TProtoLog> registry;
-  ~RegistryHolder() { std::unique_ptr<qarnolog::TProtoLog> doomed = std::move(registry); }
+  ~RegistryHolder();
 };
 RegistryHolder g_protoLog;
+bool g_processExiting = false;
+// What the ending process keeps, reachable so that leak checkers see it was kept on purpose.
+const qarnolog::TProtoLog* g_keptAtExit = nullptr;
+
+RegistryHolder::~RegistryHolder() {
+  g_processExiting = true;
+  g_keptAtExit = registry.release();
+}
+
+__attribute__((destructor)) void unloadLibrary() {
+  if (g_processExiting) return;
+  try {
+    std::unique_ptr<qarnolog::TProtoLog> doomed = std::move(g_protoLog.registry);
+  } catch (...) {
+  }
+}
 
 // The registry for a call, or null before the first window or on a foreign thread.
 qarnolog::TProtoLog* registryForCall() {

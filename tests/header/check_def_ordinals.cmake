@@ -1,0 +1,33 @@
+cmake_minimum_required(VERSION 3.25)
+# Links the stand-in library with the .def file for 32-bit Windows and checks its export table:
+# the five names with ordinals 1 to 5 and nothing else.
+execute_process(COMMAND ${CC} -shared -o ${OUT}/def_stub.dll ${STUB} ${DEF} -I${INCLUDE}
+                RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "link failed: ${err}")
+endif()
+execute_process(COMMAND ${OBJDUMP} -p ${OUT}/def_stub.dll OUTPUT_VARIABLE dump)
+# The name table: from its heading to the next empty line.
+string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+if(start LESS 0)
+  message(FATAL_ERROR "no export name table:\n${dump}")
+endif()
+string(SUBSTRING "${dump}" ${start} -1 dump)
+string(FIND "${dump}" "\n\n" end)
+string(SUBSTRING "${dump}" 0 ${end} dump)
+string(APPEND dump "\n")
+string(REGEX MATCHALL "\\[ *[0-9]+\\] +[A-Za-z_@0-9]+" entries "${dump}")
+set(names ProtoData ProtoDisconnected ProtoConnected DeleteProtoLogger CreateProtoLogger)
+list(LENGTH entries count)
+if(NOT count EQUAL 5)
+  message(FATAL_ERROR "expected 5 exports, found: ${entries}")
+endif()
+set(ordinal 1)
+foreach(name ${names})
+  # objdump lists the export name table with the ordinal base subtracted: ordinal n is [n-1].
+  math(EXPR index "${ordinal} - 1")
+  if(NOT dump MATCHES "\\[ *${index}\\] +${name}\n")
+    message(FATAL_ERROR "${name} is not export ${ordinal}:\n${dump}")
+  endif()
+  math(EXPR ordinal "${ordinal} + 1")
+endforeach()
