@@ -1,5 +1,7 @@
 // Contact lists and transports data: a wTLD whose value is a count followed by items, each
 // with a fixed head and an sTLD list.
+#include <utility>  // std::move
+
 #include "dissector/nested.h"
 #include "dissector/node_build.h"
 #include "vocabulary/name_tables.h"
@@ -23,8 +25,8 @@ std::uint32_t AddContactItem(FieldTree& tree, NodeId item, ByteView& work, std::
   const std::uint32_t n = ReadDWord(work, 4);
   tree.append(item, {"Length", DecimalText(n), PosAdd(d, 10), PosAdd(d, 13)}, kMarkLength);
   const ByteView list = ReadBytes(work, AsCount(n), AsCount(n));
-  const std::string caption = AddStldList(tree, list, item, PosAdd(d, 14), false);
-  if (!caption.empty()) tree.data(item).Name = caption;
+  std::string caption = AddStldList(tree, list, item, PosAdd(d, 14), false);
+  if (!caption.empty()) tree.data(item).Name = std::move(caption);
   return 14u + n;
 }
 
@@ -33,8 +35,8 @@ std::uint32_t AddTransportItem(FieldTree& tree, NodeId item, ByteView& work, std
   const std::uint32_t n = ReadDWord(work, 4);
   tree.append(item, {"Length", DecimalText(n), PosAdd(d, 16), PosAdd(d, 19)}, kMarkLength);
   const ByteView list = ReadBytes(work, AsCount(n), AsCount(n));
-  const std::string caption = AddTransportInfoList(tree, list, item, PosAdd(d, 20));
-  if (!caption.empty()) tree.data(item).Name = caption;
+  std::string caption = AddTransportInfoList(tree, list, item, PosAdd(d, 20));
+  if (!caption.empty()) tree.data(item).Name = std::move(caption);
   return 20u + n;
 }
 

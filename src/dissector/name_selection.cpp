@@ -87,17 +87,24 @@ constexpr std::array kSelection = {
 // clang-format on
 static_assert(kSelection.size() == 48);
 
-// Lower-cases 'A' to 'Z' only, so that the comparison does not depend on the locale.
-std::string LowerAscii(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered) {
+// Compares with 'A' to 'Z' of the display name lowered, and nothing else, so that the
+// selection does not depend on the locale.
+bool LowerAsciiEquals(std::string_view displayPart, std::string_view lowered) {
+  if (displayPart.size() != lowered.size()) return false;
+  for (std::size_t i = 0; i < lowered.size(); ++i) {
+    char c = displayPart[i];
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != lowered[i]) return false;
   }
-  return lowered;
+  return true;
 }
 
-bool Matches(const SelectionRow& row, std::string_view lowered) {
-  return row.match == Match::Prefix ? lowered.starts_with(row.name) : lowered == row.name;
+bool Matches(const SelectionRow& row, std::string_view displayName) {
+  if (row.match == Match::Prefix) {
+    return displayName.size() >= row.name.size() &&
+           LowerAsciiEquals(displayName.substr(0, row.name.size()), row.name);
+  }
+  return LowerAsciiEquals(displayName, row.name);
 }
 
 std::uint32_t ReadNumber(ByteView value, std::uint8_t width, std::int32_t remove) {
@@ -114,9 +121,8 @@ std::uint32_t ReadNumber(ByteView value, std::uint8_t width, std::int32_t remove
 }  // namespace
 
 bool SelectedText(std::string_view displayName, ByteView& value, std::string& text) {
-  const std::string lowered = LowerAscii(displayName);
   for (const SelectionRow& row : kSelection) {
-    if (!Matches(row, lowered)) continue;
+    if (!Matches(row, displayName)) continue;
     if (row.width == 0) {
       // The composite reads the whole value itself and leaves it untouched.
       text = row.render == ClientVersion ? ClientVersionText(value) : ClientCapsText(value);

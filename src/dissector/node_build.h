@@ -30,6 +30,8 @@ NodeId AddWtldHead(FieldTree& tree, std::uint32_t type, std::uint32_t length, No
 // Value texts shared by the kinds and the nested decoders.
 std::string DecimalText(std::uint64_t number);
 std::string BoolText(bool value);
+// The bytes decoded as UTF-8 (malformed sequences as U+FFFD), as DecodeUtf8.
+std::string Utf8Text(ByteView bytes);
 
 // The value text of `kind` for `value` (unknown kinds: empty).
 std::string KindText(ByteView value, std::uint8_t kind);

@@ -3,6 +3,7 @@
 // a value node named and rendered by the list's table.
 #include <algorithm>  // std::find_if
 #include <array>
+#include <utility>  // std::move
 
 #include "dissector/nested.h"
 #include "dissector/node_build.h"
@@ -165,7 +166,7 @@ std::string StldValueText(StldValue how, ByteView value) {
     case Empty:
       return {};
     case Utf8:
-      return DecodeUtf8(value);
+      return Utf8Text(value);
     case Hex:
       return BytesToHex(value);
     case DWordDec:
@@ -223,10 +224,16 @@ std::string AddStlds(FieldTree& tree, ByteView list, NodeId given, std::int32_t 
   std::int32_t a = position;
   while (!list.empty()) {
     const std::uint16_t type = ReadWord(list, 2);
-    std::string name = "sTLD (0x" + HexDigits(type, 4) + ")";
+    const std::string_view typeName =
+        named ? CodeName(NameTable::ContactListStldType, type) : std::string_view();
+    std::string name;
+    name.reserve(16 + typeName.size());
+    name += "sTLD (0x";
+    name += HexDigits(type, 4);
+    name += ')';
     if (named) {
       name += " = ";
-      name += CodeName(NameTable::ContactListStldType, type);
+      name += typeName;
     }
     const NodeId stld = tree.append(parent, {std::move(name), {}, a, PosAdd(a, 1)});
     const std::uint16_t length = ReadWord(list, 2);

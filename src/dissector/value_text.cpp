@@ -32,6 +32,14 @@ std::string DecimalText(std::uint64_t number) {
   return std::string(buffer.data(), result.ptr);
 }
 
+std::string Utf8Text(ByteView bytes) {
+  // Plain ASCII, the common case of names and accounts, is already valid UTF-8.
+  for (const std::uint8_t byte : bytes) {
+    if (byte >= 0x80) return DecodeUtf8(bytes);
+  }
+  return std::string(bytes.begin(), bytes.end());
+}
+
 std::string BoolText(bool value) {
   return value ? "True" : "False";
 }
@@ -82,7 +90,7 @@ std::string KindText(ByteView value, std::uint8_t kind) {
     case ValueKind::RawText:
       return Cp1251ToUtf8(value);
     case ValueKind::Utf8Text:
-      return DecodeUtf8(value);
+      return Utf8Text(value);
     case ValueKind::WordDec:
       return DecimalText(ReadWord(value, 2));
     case ValueKind::DWordDec:
