@@ -23,6 +23,15 @@ constexpr int kImageSize = 16;
 constexpr int kTextGap = 4;          // between the image and the text
 constexpr int kSelectionRadius = 3;  // rounded corners of the selection
 constexpr int kSelectionAlpha = 80;  // the selection is drawn over the row, text colours kept
+// A node's text can be megabytes long (a whole file's data). Measuring and eliding look at no
+// more than this many characters, which is more than any row can show; tooltips show as many.
+constexpr qsizetype kMeasuredChars = 4096;
+
+// `text` cut to kMeasuredChars, with an ellipsis when it was longer.
+QString Measured(const QString& text) {
+  if (text.size() <= kMeasuredChars) return text;
+  return text.left(kMeasuredChars) + QChar(0x2026);
+}
 
 QColor ColorOf(NodeColor color, const QPalette& palette) {
   switch (color) {
@@ -79,7 +88,7 @@ class FieldDelegate : public QStyledItemDelegate {
     painter->setFont(font);
     painter->setPen(ColorOf(style.color, option.palette));
     const QRect textRect = option.rect.adjusted(kImageSize + kTextGap, 0, 0, 0);
-    const QString text = index.data(Qt::DisplayRole).toString();
+    const QString text = Measured(index.data(Qt::DisplayRole).toString());
     const QString shown =
         QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(0, textRect.width()));
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
@@ -89,7 +98,7 @@ class FieldDelegate : public QStyledItemDelegate {
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     QFont font = option.font;
     font.setBold(true);
-    const int width = QFontMetrics(font).horizontalAdvance(index.data().toString());
+    const int width = QFontMetrics(font).horizontalAdvance(Measured(index.data().toString()));
     return {kImageSize + kTextGap + width, kRowHeight};
   }
 
@@ -104,7 +113,7 @@ class FieldDelegate : public QStyledItemDelegate {
     if (node == kNoNode) return false;
     QFont font = option.font;
     font.setBold(NodePaintStyle(tree.level(node), tree.mark(node), false).bold);
-    const QString text = index.data().toString();
+    const QString text = Measured(index.data().toString());
     const int available = std::min(option.rect.right(), view->viewport()->width()) -
                           option.rect.left() - kImageSize - kTextGap;
     if (QFontMetrics(font).horizontalAdvance(text) > available) {

@@ -13,8 +13,8 @@ namespace qarnolog {
 namespace {
 
 constexpr int kImageSize = 16;
-constexpr int kPadding = 2;  // around the image and the text
-constexpr int kRowHeight = 18;
+constexpr int kPadding = 2;     // around the image and the text
+constexpr int kRowHeight = 18;  // the list's fixed row height
 
 }  // namespace
 
@@ -61,20 +61,11 @@ QSize PacketListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInde
 
 void SetUpPacketList(QTableView* list, const ImageList& images) {
   list->setItemDelegate(new PacketListDelegate(images, list));
+  list->setIconSize(QSize(kImageSize, kImageSize));
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setSortingEnabled(false);
-  list->setShowGrid(false);
-  list->setWordWrap(false);
-  list->setIconSize(QSize(kImageSize, kImageSize));
-  list->verticalHeader()->hide();
-  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  list->verticalHeader()->setDefaultSectionSize(kRowHeight);
   list->horizontalHeader()->setSectionsMovable(false);
-  list->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  list->horizontalHeader()->setSortIndicatorShown(false);
-  list->horizontalHeader()->setHighlightSections(false);
 }
 
 }  // namespace qarnolog

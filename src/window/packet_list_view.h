@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QStyledItemDelegate>
+#include <cstdint>
 
 class QTableView;
 
@@ -40,8 +41,8 @@ class PacketListDelegate : public QStyledItemDelegate {
   QFont m_font;
 };
 
-// Gives a packet list its delegate, font, row height and selection behaviour (whole rows, one
-// at a time, a right click selects too, no sorting, no dragged columns).
+// Gives a packet list its delegate and selection behaviour (whole rows, one at a time, a right
+// click selects too as in every item view, no sorting, no dragged columns).
 void SetUpPacketList(QTableView* list, const ImageList& images);
 
 }  // namespace qarnolog
