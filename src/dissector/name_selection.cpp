@@ -118,7 +118,17 @@ std::uint32_t ReadNumber(ByteView value, std::uint8_t width, std::int32_t remove
   }
 }
 
+constexpr auto kSelectionNames = [] {
+  std::array<std::string_view, kSelection.size()> names{};
+  for (std::size_t i = 0; i < kSelection.size(); ++i) names[i] = kSelection[i].name;
+  return names;
+}();
+
 }  // namespace
+
+std::span<const std::string_view> SelectionListNames() {
+  return kSelectionNames;
+}
 
 bool SelectedText(std::string_view displayName, ByteView& value, std::string& text) {
   for (const SelectionRow& row : kSelection) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,5 +41,9 @@ std::string KindText(ByteView value, std::uint8_t kind);
 // entry matches. When one matches, `value` is consumed as the entry's read leaves it and `text`
 // is the table's text (possibly empty: the caller then falls back to the kind).
 bool SelectedText(std::string_view displayName, ByteView& value, std::string& text);
+
+// The lowered names of the selection list in the order tested ("adm change:" matches as a
+// prefix, every other name exactly).
+std::span<const std::string_view> SelectionListNames();
 
 }  // namespace qarnolog

@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>  // std::any_of
 #include <cstdint>
 #include <limits>
+#include <set>
 
+#include "dissector/families.h"
+#include "dissector/node_build.h"
 #include "test_support.h"
 
 namespace qarnolog {
@@ -178,6 +182,39 @@ TEST(UnixTimeText, FollowsTheCurrentTimeLocale) {
   EXPECT_EQ(UnixTimeText(253402300799), "12/31/99 23:59:59");  // the last second of 9999
   EXPECT_EQ(UnixTimeText(std::numeric_limits<std::int64_t>::min()), "12/30/99");
   EXPECT_EQ(UnixTimeText(std::numeric_limits<std::int64_t>::max()), "12/30/99");
+}
+
+// Every entry of the selection list must be reachable from some BEX table row: an entry that no
+// display name selects points to a typo in the list or in a table.
+TEST(SelectionList, EveryEntryIsNamedByATableRow) {
+  constexpr std::uint16_t kBexTypes[] = {0x0001, 0x0002, 0x0003, 0x0004, 0x0005, 0x0006,
+                                         0x0007, 0x0008, 0x1000, 0x1001, 0x1002, 0xF001};
+  std::set<std::string> lowered;
+  const auto add = [&lowered](std::string_view name) {
+    std::string text(name);
+    for (char& c : text) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    lowered.insert(text);
+  };
+  for (const std::uint16_t type : kBexTypes) {
+    for (std::uint32_t sub = 0; sub <= 0xFFFF; ++sub) {
+      for (std::uint16_t extType = 0; extType <= 2; ++extType) {
+        const BexTable* table = FindBexTable(type, static_cast<std::uint16_t>(sub), extType);
+        if (table == nullptr) continue;
+        for (const WtldRow& row : table->rows) add(row.name);
+        for (const WtldRow& row : table->moreRows) add(row.name);
+        add(table->fallback.name);
+      }
+    }
+  }
+  for (const std::string_view entry : SelectionListNames()) {
+    const bool prefix = entry.ends_with(':');
+    const auto found = std::any_of(lowered.begin(), lowered.end(), [&](const std::string& name) {
+      return prefix ? name.starts_with(entry) : name == entry;
+    });
+    EXPECT_TRUE(found) << "no table row selects \"" << entry << "\"";
+  }
 }
 
 }  // namespace
