@@ -16,13 +16,35 @@ void AppendNumber(std::string& out, std::int64_t number) {
   out.append(buffer.data(), result.ptr);
 }
 
+// A text on one line: control characters (a text value may hold any byte) are written as
+// \n, \r, \t or \xNN, so that every node keeps exactly one line.
+void AppendOneLine(std::string& out, std::string_view text) {
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte != 0x7F) {
+      out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0x0F];
+    }
+  }
+}
+
 void AppendTextNode(std::string& out, const FieldTree& tree, NodeId node) {
   const TVstData& data = tree.data(node);
   out.append(static_cast<std::size_t>(tree.level(node)) * 2, ' ');
-  out += data.Name;
+  AppendOneLine(out, data.Name);
   if (!data.Value.empty()) {
     out += '=';
-    out += data.Value;
+    AppendOneLine(out, data.Value);
   }
   out += " [";
   AppendNumber(out, data.FirstPos);

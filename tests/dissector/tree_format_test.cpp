@@ -25,6 +25,12 @@ TEST(FormatTree, TextAndJsonOfASmallTree) {
   EXPECT_EQ(FormatTreeJson(FieldTree{}), R"({"nodes":[]})");
 }
 
+TEST(FormatTree, TextKeepsOneLinePerNode) {
+  FieldTree tree;
+  tree.append(kNoNode, {"n", std::string("a\nb\r\t\x00\x7F\\c", 9), 1, 2});
+  EXPECT_EQ(FormatTreeText(tree), "n=a\\nb\\r\\t\\x00\\x7F\\c [1-2]\n");
+}
+
 TEST(FormatTree, JsonStringsAreEscaped) {
   struct Case {
     std::string text;

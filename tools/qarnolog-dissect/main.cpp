@@ -4,8 +4,11 @@
 //   qarnolog-dissect [--ext-type N] [--json] [HEX ...]
 //
 // Each HEX argument is one whole packet (spaces allowed inside). Without one, standard input
-// is read, one packet per non-empty line. Exit status: 0, or 2 after a bad option or when any
-// packet was not valid hex (the other packets are still decoded), 1 when output failed.
+// is read, one packet per non-empty line. With --json every packet gives exactly one line,
+// {"nodes":[]} when it does not parse as a BEX; text that is not hex gives no line but a
+// message on stderr naming its argument or line. Exit status: 0, or 2 after a bad option or
+// when any packet was not valid hex (the other packets are still decoded), 1 when output
+// failed.
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
