@@ -177,13 +177,7 @@ void TfrmLog::applyName(QStringView name) {
 
 void TfrmLog::showLogger() {
   show();
-  // The stored size is the outer size; take the frame off once the platform knows it.
-  if (QWindow* window = windowHandle()) {
-    const QMargins frame = window->frameMargins();
-    if (!frame.isNull())
-      resize(qMax(1, m_layout.width - frame.left() - frame.right()),
-             qMax(1, m_layout.height - frame.top() - frame.bottom()));
-  }
+  m_fitFrame = !fitOuterSize();
   if (layout()) layout()->activate();
   const int total = m_splitterHor->height();
   m_splitterHor->setSizes({qMax(0, total - kHorHandle - m_layout.dumpHeight), m_layout.dumpHeight});
@@ -191,6 +185,25 @@ void TfrmLog::showLogger() {
   m_splitterVer->setSizes({m_layout.treeWidth, qMax(0, wide - kVerHandle - m_layout.treeWidth)});
   raise();
   activateWindow();
+}
+
+bool TfrmLog::fitOuterSize() {
+  QWindow* window = windowHandle();
+  if (window == nullptr) return false;
+  const QMargins frame = window->frameMargins();
+  if (frame.isNull()) return false;
+  resize(qMax(1, m_layout.width - frame.left() - frame.right()),
+         qMax(1, m_layout.height - frame.top() - frame.bottom()));
+  return true;
+}
+
+bool TfrmLog::event(QEvent* event) {
+  // The stored size is the outer size: once the frame is known, the frame comes off it, so that
+  // saving and opening again keeps the window's size.
+  if (m_fitFrame && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                     event->type() == QEvent::WindowActivate))
+    m_fitFrame = !fitOuterSize();
+  return QWidget::event(event);
 }
 
 void TfrmLog::saveLayout() const {

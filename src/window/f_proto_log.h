@@ -84,16 +84,21 @@ class TfrmLog : public QWidget {
  protected:
   // The close button only hides the window; only the host closes it.
   void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void buildControls();
   void setTabImage(TLogTab& tab, int image);
+  // Sizes the window so that its outer size is the stored one; false while the platform does
+  // not know the frame yet (a window manager tells it only after the window is mapped).
+  bool fitOuterSize();
 
   QString m_layoutFilePath;
   QString m_name;
   LayoutValues m_layout;
   std::uint16_t m_extType = 0;
   bool m_changingTab = false;
+  bool m_fitFrame = false;  // the outer size waits for the frame's size
   ImageList m_images;
   TimeStampClock m_clock;
   QString m_bexName;  // scratch for the BEX name shown when the host gives no column-3 text
