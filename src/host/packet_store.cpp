@@ -2,9 +2,8 @@
 #include "host/packet_store.h"
 
 #include <QLatin1StringView>
+#include <cstring>    // std::memcpy
 #include <stdexcept>  // std::length_error
-#include <tuple>
-#include <utility>  // std::index_sequence, std::as_const
 
 namespace qarnolog {
 
@@ -34,139 +33,121 @@ QString FilterLowerCase(QStringView text) {
   return out;
 }
 
+std::uint32_t PacketStore::appendRecord(const TIntLogData& record) {
+  if (full()) throw std::length_error("packet store full");
+  if ((m_size & (kBlockSize - 1)) == 0 && (m_size >> kBlockShift) == m_blocks.size()) {
+    m_blocks.reserve(m_blocks.size() + 1);
+    m_blocks.push_back(std::make_unique<TIntLogData[]>(kBlockSize));
+  }
+  m_blocks[m_size >> kBlockShift][m_size & (kBlockSize - 1)] = record;
+  return m_size++;
+}
+
 namespace {
 
-// Restores the arenas' sizes when an append fails half-way.
-template <typename... Arenas>
-class AppendGuard {
- public:
-  explicit AppendGuard(Arenas&... arenas) : m_arenas(arenas...), m_sizes{arenas.size()...} {}
-  ~AppendGuard() {
-    if (!m_done) restore(std::index_sequence_for<Arenas...>{});
-  }
-  AppendGuard(const AppendGuard&) = delete;
-  AppendGuard& operator=(const AppendGuard&) = delete;
-  void commit() { m_done = true; }
-
- private:
-  template <std::size_t... I>
-  void restore(std::index_sequence<I...>) {
-    (std::get<I>(m_arenas).resize(m_sizes[I]), ...);
-  }
-  std::tuple<Arenas&...> m_arenas;
-  std::array<std::size_t, sizeof...(Arenas)> m_sizes;
-  bool m_done = false;
-};
+template <typename Arena>
+ArenaLocation copyInto(Arena& arena, ByteView bytes) {
+  ArenaLocation where;
+  std::uint8_t* out = arena.allocate(bytes.size(), where);
+  if (out != nullptr) std::memcpy(out, bytes.data(), bytes.size());
+  return where;
+}
 
 }  // namespace
 
-std::uint32_t PacketStore::appendRecord(const TIntLogData& record) {
-  m_records.push_back(record);
-  return std::uint32_t(m_records.size() - 1);
-}
-
+// A failed append (out of memory) may leave unused room in an arena, never a record that
+// points at half-written data: the record is stored last.
 std::uint32_t PacketStore::appendUnparsed(ByteView bytes) {
   if (full()) throw std::length_error("packet store full");
-  AppendGuard guard(m_bytes);
   TIntLogData record;
-  record.BytesOffset = m_bytes.size();
   record.ByteCount = std::uint32_t(bytes.size());
-  record.TextOffset = m_texts.size();
-  record.FilterOffset = m_latin1Filters.size();
-  m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
-  const std::uint32_t index = appendRecord(record);
-  guard.commit();
-  return index;
+  record.Bytes = copyInto(m_bytes, bytes);
+  return appendRecord(record);
 }
 
 std::uint32_t PacketStore::appendParsed(std::uint8_t direction, ByteView bytes, QStringView time,
                                         const HostTexts& texts) {
   if (full()) throw std::length_error("packet store full");
-  AppendGuard guard(m_bytes, m_texts, m_latin1Filters, m_wideFilters);
   TIntLogData record;
   record.Direction = direction;
   record.Flags = kParsed;
-  record.BytesOffset = m_bytes.size();
   record.ByteCount = std::uint32_t(bytes.size());
-  m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+  record.Bytes = copyInto(m_bytes, bytes);
 
-  record.TextOffset = m_texts.size();
-  qsizetype joinedLength = time.size() + 4;
+  std::size_t textLength = 0;
+  for (const QStringView text : texts) textLength += std::size_t(text.size());
+  char16_t* textOut = m_texts.allocate(textLength, record.Texts);
+  m_joined.resize(0);
+  m_joined.reserve(time.size() + 4 + qsizetype(textLength));
+  m_joined.append(time);
   for (std::size_t k = 0; k < texts.size(); ++k) {
     const QStringView text = texts[k];
     record.ColLength[k] = std::uint32_t(text.size());
-    m_texts.insert(m_texts.end(), text.utf16(), text.utf16() + text.size());
-    joinedLength += text.size();
-  }
-
-  m_joined.resize(0);
-  m_joined.reserve(joinedLength);
-  m_joined.append(time);
-  for (const QStringView text : texts) {
+    if (!text.isEmpty()) {
+      std::memcpy(textOut, text.utf16(), std::size_t(text.size()) * sizeof(char16_t));
+      textOut += text.size();
+    }
     m_joined.append(u' ');
     m_joined.append(text);
   }
   FilterLowerCase(m_joined, m_lowered);
 
-  bool latin1 = true;
-  for (QChar c : std::as_const(m_lowered)) {
-    if (c.unicode() > 0xFF) {
-      latin1 = false;
-      break;
-    }
-  }
-  record.FilterLength = std::uint32_t(m_lowered.size());
   const auto* lowered = reinterpret_cast<const char16_t*>(m_lowered.utf16());
+  const std::size_t length = std::size_t(m_lowered.size());
+  bool latin1 = true;
+  for (std::size_t i = 0; i < length && latin1; ++i) latin1 = lowered[i] <= 0xFF;
+  record.FilterLength = std::uint32_t(length);
   if (latin1) {
-    record.FilterOffset = m_latin1Filters.size();
-    const std::size_t start = m_latin1Filters.size();
-    m_latin1Filters.resize(start + std::size_t(m_lowered.size()));
-    for (qsizetype i = 0; i < m_lowered.size(); ++i) m_latin1Filters[start + i] = char(lowered[i]);
+    char* out = m_latin1Filters.allocate(length, record.Filter);
+    for (std::size_t i = 0; i < length; ++i) out[i] = char(lowered[i]);
   } else {
     record.Flags |= kWideFilter;
-    record.FilterOffset = m_wideFilters.size();
-    m_wideFilters.insert(m_wideFilters.end(), lowered, lowered + m_lowered.size());
+    char16_t* out = m_wideFilters.allocate(length, record.Filter);
+    std::memcpy(out, lowered, length * sizeof(char16_t));
   }
-  const std::uint32_t index = appendRecord(record);
-  guard.commit();
-  return index;
+  return appendRecord(record);
 }
 
 ByteView PacketStore::bytes(std::uint32_t r) const {
-  const TIntLogData& record = m_records[r];
-  return ByteView(m_bytes.data() + record.BytesOffset, record.ByteCount);
+  const TIntLogData& rec = record(r);
+  return ByteView(m_bytes.at(rec.Bytes, rec.ByteCount), rec.ByteCount);
 }
 
 QString PacketStore::timeText(std::uint32_t r) const {
   if (!parsed(r)) return {};
-  const TIntLogData& record = m_records[r];
-  const qsizetype length = qMin(kTimeTextLength, qsizetype(record.FilterLength));
-  if ((record.Flags & kWideFilter) != 0)
-    return QStringView(m_wideFilters.data() + record.FilterOffset, length).toString();
-  return QLatin1StringView(m_latin1Filters.data() + record.FilterOffset, length).toString();
+  const TIntLogData& rec = record(r);
+  const qsizetype length = qMin(kTimeTextLength, qsizetype(rec.FilterLength));
+  if ((rec.Flags & kWideFilter) != 0)
+    return QStringView(m_wideFilters.at(rec.Filter, rec.FilterLength), length).toString();
+  return QLatin1StringView(m_latin1Filters.at(rec.Filter, rec.FilterLength), length).toString();
 }
 
 QStringView PacketStore::colText(std::uint32_t r, int column) const {
   if (column < 0 || column >= 4) return {};
-  const TIntLogData& record = m_records[r];
-  std::uint64_t offset = record.TextOffset;
-  for (int k = 0; k < column; ++k) offset += record.ColLength[std::size_t(k)];
-  return QStringView(m_texts.data() + offset, qsizetype(record.ColLength[std::size_t(column)]));
+  const TIntLogData& rec = record(r);
+  std::size_t offset = 0, total = 0;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if (int(k) < column) offset += rec.ColLength[k];
+    total += rec.ColLength[k];
+  }
+  const std::uint32_t length = rec.ColLength[std::size_t(column)];
+  if (length == 0) return {};
+  return QStringView(m_texts.at(rec.Texts, total) + offset, qsizetype(length));
 }
 
 QAnyStringView PacketStore::filterText(std::uint32_t r) const {
-  const TIntLogData& record = m_records[r];
-  if (!parsed(r)) return {};
-  if ((record.Flags & kWideFilter) != 0)
-    return QStringView(m_wideFilters.data() + record.FilterOffset, qsizetype(record.FilterLength));
-  return QLatin1StringView(m_latin1Filters.data() + record.FilterOffset,
-                           qsizetype(record.FilterLength));
+  const TIntLogData& rec = record(r);
+  if ((rec.Flags & kParsed) == 0) return {};
+  if ((rec.Flags & kWideFilter) != 0)
+    return QStringView(m_wideFilters.at(rec.Filter, rec.FilterLength), qsizetype(rec.FilterLength));
+  return QLatin1StringView(m_latin1Filters.at(rec.Filter, rec.FilterLength),
+                           qsizetype(rec.FilterLength));
 }
 
 std::size_t PacketStore::memoryUsed() const {
-  return m_records.capacity() * sizeof(TIntLogData) + m_bytes.capacity() +
-         m_texts.capacity() * sizeof(char16_t) + m_latin1Filters.capacity() +
-         m_wideFilters.capacity() * sizeof(char16_t);
+  return m_blocks.capacity() * sizeof(m_blocks[0]) +
+         m_blocks.size() * kBlockSize * sizeof(TIntLogData) + m_bytes.memoryUsed() +
+         m_texts.memoryUsed() + m_latin1Filters.memoryUsed() + m_wideFilters.memoryUsed();
 }
 
 }  // namespace qarnolog

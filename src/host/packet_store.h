@@ -1,6 +1,6 @@
 // The packet records of one connection tab, packed: one byte arena for every packet's bytes,
-// one UTF-16 arena for the host texts, filter-text arenas, and one fixed-size record per packet.
-// Records are only ever appended; they live as long as the tab.
+// one UTF-16 arena for the host texts, filter-text arenas, and fixed-size records in blocks.
+// Records are only ever appended, and nothing stored ever moves; they live as long as the tab.
 #pragma once
 
 #include <QAnyStringView>
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/chunked_arena.h"
 #include "wire/bytes.h"
 
 namespace qarnolog {
@@ -25,9 +26,9 @@ inline constexpr qsizetype kTimeTextLength = 21;
 
 // The fixed-size record of one packet. Texts and bytes live in the store's arenas.
 struct TIntLogData {
-  std::uint64_t BytesOffset = 0;   // first byte in the byte arena
-  std::uint64_t TextOffset = 0;    // Col1Text in the UTF-16 arena; Col2..Col4 follow it
-  std::uint64_t FilterOffset = 0;  // filter text in the Latin-1 or the UTF-16 filter arena
+  ArenaLocation Bytes;   // the packet's bytes
+  ArenaLocation Texts;   // Col1Text in the UTF-16 arena; Col2..Col4 follow it
+  ArenaLocation Filter;  // the filter text in the Latin-1 or the UTF-16 filter arena
   std::uint32_t ByteCount = 0;
   std::array<std::uint32_t, 4> ColLength{};  // UTF-16 units of Col1Text..Col4Text
   std::uint32_t FilterLength = 0;            // characters of the filter text
@@ -41,23 +42,25 @@ class PacketStore {
 
   // Appends a packet that parsed as a BEX with its direction, time stamp and four column
   // texts; the filter text "Time Col1 Col2 Col3 Col4" is lower-cased and kept with it.
-  // Returns the record index. On failure (out of memory) throws and leaves the store as it was.
+  // Returns the record index. On failure (out of memory) throws; the records stay as they were.
   std::uint32_t appendParsed(std::uint8_t direction, ByteView bytes, QStringView time,
                              const HostTexts& texts);
   // Appends a packet that does not parse: its bytes only (number 0, no time, empty texts,
   // direction 0).
   std::uint32_t appendUnparsed(ByteView bytes);
 
-  [[nodiscard]] std::uint32_t size() const { return std::uint32_t(m_records.size()); }
-  [[nodiscard]] bool empty() const { return m_records.empty(); }
+  [[nodiscard]] std::uint32_t size() const { return m_size; }
+  [[nodiscard]] bool empty() const { return m_size == 0; }
   // True when no more record can be appended (the record index is 32-bit).
-  [[nodiscard]] bool full() const { return m_records.size() >= kMaxRecords; }
+  [[nodiscard]] bool full() const { return m_size >= kMaxRecords; }
 
   // Accessors for a record index below size().
-  [[nodiscard]] const TIntLogData& record(std::uint32_t r) const { return m_records[r]; }
+  [[nodiscard]] const TIntLogData& record(std::uint32_t r) const {
+    return m_blocks[r >> kBlockShift][r & (kBlockSize - 1)];
+  }
   [[nodiscard]] ByteView bytes(std::uint32_t r) const;
-  [[nodiscard]] bool parsed(std::uint32_t r) const { return (m_records[r].Flags & kParsed) != 0; }
-  [[nodiscard]] std::uint8_t direction(std::uint32_t r) const { return m_records[r].Direction; }
+  [[nodiscard]] bool parsed(std::uint32_t r) const { return (record(r).Flags & kParsed) != 0; }
+  [[nodiscard]] std::uint8_t direction(std::uint32_t r) const { return record(r).Direction; }
   // The packet's number in its tab, from 1; 0 for a packet that does not parse.
   [[nodiscard]] std::uint32_t number(std::uint32_t r) const { return parsed(r) ? r + 1 : 0; }
   // The arrival time stamp; empty for a packet that does not parse.
@@ -74,15 +77,19 @@ class PacketStore {
  private:
   static constexpr std::uint8_t kParsed = 1;
   static constexpr std::uint8_t kWideFilter = 2;
-  static constexpr std::size_t kMaxRecords = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kMaxRecords = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kBlockShift = 12;
+  static constexpr std::uint32_t kBlockSize = 1u << kBlockShift;  // records per block
+  static constexpr std::size_t kChunkBytes = 1u << 20;
 
   std::uint32_t appendRecord(const TIntLogData& record);
 
-  std::vector<TIntLogData> m_records;
-  std::vector<std::uint8_t> m_bytes;
-  std::vector<char16_t> m_texts;
-  std::vector<char> m_latin1Filters;
-  std::vector<char16_t> m_wideFilters;
+  std::vector<std::unique_ptr<TIntLogData[]>> m_blocks;
+  std::uint32_t m_size = 0;
+  ChunkedArena<std::uint8_t, kChunkBytes> m_bytes;
+  ChunkedArena<char16_t, kChunkBytes / 2> m_texts;
+  ChunkedArena<char, kChunkBytes> m_latin1Filters;
+  ChunkedArena<char16_t, kChunkBytes / 2> m_wideFilters;
   QString m_joined;  // scratch buffers reused by every append
   QString m_lowered;
 };
