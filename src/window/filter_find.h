@@ -71,6 +71,7 @@ class FindTest {
   // False when the edit's text is empty after trimming: then every row passes.
   [[nodiscard]] bool active() const { return m_active; }
   [[nodiscard]] const ByteString& pattern() const { return m_searcher.pattern(); }
+  [[nodiscard]] const ByteSearcher& searcher() const { return m_searcher; }
   [[nodiscard]] bool passes(ByteView bytes) const {
     return !m_active || m_searcher.find(bytes).has_value();
   }
