@@ -2,6 +2,7 @@
 #include "window/layout_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <array>
 #include <vector>
@@ -182,10 +183,15 @@ namespace {
 // The file's text: empty when the file does not exist, nullopt when it exists but cannot be
 // read as a layout file.
 std::optional<QString> loadText(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return QString();
+  // Only a regular file is opened: opening a FIFO blocks until someone writes to it, and a
+  // device may never end.
+  if (!info.isFile() || info.size() > kMaxFileSize) return std::nullopt;
   QFile file(path);
-  if (!file.exists()) return QString();
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize) return std::nullopt;
-  const QByteArray bytes = file.read(kMaxFileSize + 1);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  // Reads what the file holds, not a buffer of the largest size allowed.
+  const QByteArray bytes = file.readAll();
   if (bytes.size() > kMaxFileSize) return std::nullopt;
   if (bytes.isEmpty()) return QString();
   return DecodeLayoutText(bytes);
