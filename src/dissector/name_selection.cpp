@@ -1,7 +1,10 @@
-// The selection list: display names (lower-cased) that show a wTLD value through a name table
-// or a composite renderer instead of by its value kind. Tested in order; the first match wins.
+// The selection list: display names that show a wTLD value through a name table or a composite
+// renderer instead of by its value kind. A display name is lowered and compared with each
+// entry's lowered name, in order; the first match wins.
+#include <algorithm>  // std::max
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/node_build.h"
 #include "vocabulary/name_tables.h"
 #include "wire/readers.h"
@@ -23,7 +26,7 @@ enum class Render : std::uint8_t {
 enum class Match : std::uint8_t { Exact, Prefix };
 
 struct SelectionRow {
-  std::string_view name;  // lower-cased display name
+  std::string_view name;  // the display name as the tables write it
   std::uint8_t width;     // bytes read big-endian for the renderer; 0: the whole value
   Render render;
   NameTable table = NameTable::HelloErrorCode;  // for Render::Code
@@ -35,76 +38,109 @@ using NT = NameTable;
 
 // clang-format off
 constexpr std::array kSelection = {
-    SelectionRow{"hello error code",                      2, Code, NT::HelloErrorCode},
-    SelectionRow{"login error code",                      2, Code, NT::LoginErrorCode},
-    SelectionRow{"bye reason code",                       2, Code, NT::ByeReasonCode},
-    SelectionRow{"item type",                             2, Code, NT::ItemType},
-    SelectionRow{"add result code",                       2, Code, NT::AddResultCode},
-    SelectionRow{"del result code",                       2, Code, NT::DelResultCode},
-    SelectionRow{"update result code",                    2, Code, NT::UpdateResultCode},
-    SelectionRow{"auth reply code",                       2, Code, NT::AuthReplyCode},
-    SelectionRow{"operation code",                        2, Code, NT::OperationCode},
-    SelectionRow{"client type",                           2, Code, NT::ClientType},
-    SelectionRow{"client ver",                            0, ClientVersion},
-    SelectionRow{"client caps",                           0, ClientCaps},
-    SelectionRow{"presence status",                       4, Code, NT::PresenceStatus},
-    SelectionRow{"msg type",                              4, Code, NT::MsgType},
-    SelectionRow{"notify type",                           4, Code, NT::NotifyType},
-    SelectionRow{"notify value",                          4, Code, NT::NotifyValue},
-    SelectionRow{"encryption type",                       4, Code, NT::EncryptionType},
-    SelectionRow{"details result code",                   2, Code, NT::DetailsResultCode},
-    SelectionRow{"update details result code",            2, Code, NT::UpdateDetailsResultCode},
-    SelectionRow{"update security result code",           2, Code, NT::UpdateSecurityResultCode},
-    SelectionRow{"search result code",                    2, Code, NT::SearchResultCode},
-    SelectionRow{"avatar request result code",            2, Code, NT::AvatarRequestResultCode},
-    SelectionRow{"avatar set result code",                2, Code, NT::AvatarSetResultCode},
-    SelectionRow{"ft reply code",                         2, Code, NT::FtReplyCode},
-    SelectionRow{"ft control code",                       2, Code, NT::FtControlCode},
-    SelectionRow{"ft error code",                         2, Code, NT::FtErrorCode},
-    SelectionRow{"transport settings update result code", 2, Code, NT::TransportSettingsUpdateResultCode},
-    SelectionRow{"connection managing code",              2, Code, NT::ConnectionManagingCode},
-    SelectionRow{"transport state code",                  2, Code, NT::TransportStateCode},
-    SelectionRow{"extension type",                        2, Code, NT::ExtensionType},
-    SelectionRow{"extension register reply code",         2, Code, NT::ExtensionRegisterReplyCode},
-    SelectionRow{"object creation result code",           2, Code, NT::ObjectCreationResultCode},
-    SelectionRow{"object destruction result code",        2, Code, NT::ObjectDestructionResultCode},
-    SelectionRow{"adm change:",                           2, Code, NT::SettingsChangeResult, Match::Prefix},
-    SelectionRow{"broadcast flag",                        2, Code, NT::BroadcastFlag},
-    SelectionRow{"broadcast result code",                 2, Code, NT::BroadcastResultCode},
-    SelectionRow{"user command",                          2, Code, NT::UserCommand},
-    SelectionRow{"user operation result code",            2, Code, NT::UserOperationResultCode},
-    SelectionRow{"list type",                             2, Code, NT::ListType},
-    SelectionRow{"list request result code",              2, Code, NT::ListRequestResultCode},
-    SelectionRow{"registration result code",              2, Code, NT::RegistrationResultCode},
-    SelectionRow{"admin login ack code",                  2, Code, NT::AdminLoginAckCode},
-    SelectionRow{"extension admin update result code",    2, Code, NT::ExtensionAdminUpdateResultCode},
-    SelectionRow{"privacy type",                          1, Code, NT::PrivacyType},
-    SelectionRow{"client flags",                          4, ClientFlags},
-    SelectionRow{"required optional client flags",        4, RequiredOptionalClientFlags},
-    SelectionRow{"extension proxy type",                  1, Code, NT::ExtensionProxyType},
-    SelectionRow{"status picture flags and index",        4, StatusPicture},
+    SelectionRow{kHelloErrorCode,                    2, Code, NT::HelloErrorCode},
+    SelectionRow{kLoginErrorCode,                    2, Code, NT::LoginErrorCode},
+    SelectionRow{kByeReasonCode,                     2, Code, NT::ByeReasonCode},
+    SelectionRow{kItemType,                          2, Code, NT::ItemType},
+    SelectionRow{kAddResultCode,                     2, Code, NT::AddResultCode},
+    SelectionRow{kDelResultCode,                     2, Code, NT::DelResultCode},
+    SelectionRow{kUpdateResultCode,                  2, Code, NT::UpdateResultCode},
+    SelectionRow{kAuthReplyCode,                     2, Code, NT::AuthReplyCode},
+    SelectionRow{kOperationCode,                     2, Code, NT::OperationCode},
+    SelectionRow{kClientType,                        2, Code, NT::ClientType},
+    SelectionRow{kClientVer,                         0, ClientVersion},
+    SelectionRow{kClientCaps,                        0, ClientCaps},
+    SelectionRow{kPresenceStatus,                    4, Code, NT::PresenceStatus},
+    SelectionRow{kMsgType,                           4, Code, NT::MsgType},
+    SelectionRow{kNotifyType,                        4, Code, NT::NotifyType},
+    SelectionRow{kNotifyValue,                       4, Code, NT::NotifyValue},
+    SelectionRow{kEncryptionType,                    4, Code, NT::EncryptionType},
+    SelectionRow{kDetailsResultCode,                 2, Code, NT::DetailsResultCode},
+    SelectionRow{kUpdateDetailsResultCode,           2, Code, NT::UpdateDetailsResultCode},
+    SelectionRow{kUpdateSecurityResultCode,          2, Code, NT::UpdateSecurityResultCode},
+    SelectionRow{kSearchResultCode,                  2, Code, NT::SearchResultCode},
+    SelectionRow{kAvatarRequestResultCode,           2, Code, NT::AvatarRequestResultCode},
+    SelectionRow{kAvatarSetResultCode,               2, Code, NT::AvatarSetResultCode},
+    SelectionRow{kFtReplyCode,                       2, Code, NT::FtReplyCode},
+    SelectionRow{kFtControlCode,                     2, Code, NT::FtControlCode},
+    SelectionRow{kFtErrorCode,                       2, Code, NT::FtErrorCode},
+    SelectionRow{kTransportSettingsUpdateResultCode, 2, Code, NT::TransportSettingsUpdateResultCode},
+    SelectionRow{kConnectionManagingCode,            2, Code, NT::ConnectionManagingCode},
+    SelectionRow{kTransportStateCode,                2, Code, NT::TransportStateCode},
+    SelectionRow{kExtensionType,                     2, Code, NT::ExtensionType},
+    SelectionRow{kExtensionRegisterReplyCode,        2, Code, NT::ExtensionRegisterReplyCode},
+    SelectionRow{kObjectCreationResultCode,          2, Code, NT::ObjectCreationResultCode},
+    SelectionRow{kObjectDestructionResultCode,       2, Code, NT::ObjectDestructionResultCode},
+    SelectionRow{kAdmChangePrefix,                   2, Code, NT::SettingsChangeResult, Match::Prefix},
+    SelectionRow{kBroadcastFlag,                     2, Code, NT::BroadcastFlag},
+    SelectionRow{kBroadcastResultCode,               2, Code, NT::BroadcastResultCode},
+    SelectionRow{kUserCommand,                       2, Code, NT::UserCommand},
+    SelectionRow{kUserOperationResultCode,           2, Code, NT::UserOperationResultCode},
+    SelectionRow{kListType,                          2, Code, NT::ListType},
+    SelectionRow{kListRequestResultCode,             2, Code, NT::ListRequestResultCode},
+    SelectionRow{kRegistrationResultCode,            2, Code, NT::RegistrationResultCode},
+    SelectionRow{kAdminLoginAckCode,                 2, Code, NT::AdminLoginAckCode},
+    SelectionRow{kExtensionAdminUpdateResultCode,    2, Code, NT::ExtensionAdminUpdateResultCode},
+    SelectionRow{kPrivacyType,                       1, Code, NT::PrivacyType},
+    SelectionRow{kClientFlags,                       4, ClientFlags},
+    SelectionRow{kRequiredOptionalClientFlags,       4, RequiredOptionalClientFlags},
+    SelectionRow{kExtensionProxyType,                1, Code, NT::ExtensionProxyType},
+    SelectionRow{kStatusPictureFlagsAndIndex,        4, StatusPicture},
 };
 // clang-format on
 static_assert(kSelection.size() == 48);
 
-// Compares with 'A' to 'Z' of the display name lowered, and nothing else, so that the
-// selection does not depend on the locale.
+// 'A' to 'Z' lowered, and nothing else, so that the selection does not depend on the locale.
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr std::size_t kLongestName = [] {
+  std::size_t longest = 0;
+  for (const SelectionRow& row : kSelection) longest = std::max(longest, row.name.size());
+  return longest;
+}();
+
+// A lowered name in a buffer of its own, made at compile time.
+struct LoweredName {
+  std::array<char, kLongestName> chars{};
+  std::size_t size = 0;
+};
+
+constexpr auto kLowered = [] {
+  std::array<LoweredName, kSelection.size()> lowered{};
+  for (std::size_t i = 0; i < kSelection.size(); ++i) {
+    const std::string_view name = kSelection[i].name;
+    for (std::size_t j = 0; j < name.size(); ++j) lowered[i].chars[j] = LowerAscii(name[j]);
+    lowered[i].size = name.size();
+  }
+  return lowered;
+}();
+
+// The lowered names, in the list's order.
+constexpr auto kSelectionNames = [] {
+  std::array<std::string_view, kSelection.size()> names{};
+  for (std::size_t i = 0; i < kSelection.size(); ++i) {
+    names[i] = {kLowered[i].chars.data(), kLowered[i].size};
+  }
+  return names;
+}();
+
+// Compares the display name lowered with a lowered entry name.
 bool LowerAsciiEquals(std::string_view displayPart, std::string_view lowered) {
   if (displayPart.size() != lowered.size()) return false;
   for (std::size_t i = 0; i < lowered.size(); ++i) {
-    char c = displayPart[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != lowered[i]) return false;
+    if (LowerAscii(displayPart[i]) != lowered[i]) return false;
   }
   return true;
 }
 
-bool Matches(const SelectionRow& row, std::string_view displayName) {
+bool Matches(const SelectionRow& row, std::string_view lowered, std::string_view displayName) {
   if (row.match == Match::Prefix) {
-    return displayName.size() >= row.name.size() &&
-           LowerAsciiEquals(displayName.substr(0, row.name.size()), row.name);
+    return displayName.size() >= lowered.size() &&
+           LowerAsciiEquals(displayName.substr(0, lowered.size()), lowered);
   }
-  return LowerAsciiEquals(displayName, row.name);
+  return LowerAsciiEquals(displayName, lowered);
 }
 
 std::uint32_t ReadNumber(ByteView value, std::uint8_t width, std::int32_t remove) {
@@ -118,12 +154,6 @@ std::uint32_t ReadNumber(ByteView value, std::uint8_t width, std::int32_t remove
   }
 }
 
-constexpr auto kSelectionNames = [] {
-  std::array<std::string_view, kSelection.size()> names{};
-  for (std::size_t i = 0; i < kSelection.size(); ++i) names[i] = kSelection[i].name;
-  return names;
-}();
-
 }  // namespace
 
 std::span<const std::string_view> SelectionListNames() {
@@ -131,8 +161,9 @@ std::span<const std::string_view> SelectionListNames() {
 }
 
 bool SelectedText(std::string_view displayName, ByteView& value, std::string& text) {
-  for (const SelectionRow& row : kSelection) {
-    if (!Matches(row, displayName)) continue;
+  for (std::size_t i = 0; i < kSelection.size(); ++i) {
+    const SelectionRow& row = kSelection[i];
+    if (!Matches(row, kSelectionNames[i], displayName)) continue;
     if (row.width == 0) {
       // The composite reads the whole value itself and leaves it untouched.
       text = row.render == ClientVersion ? ClientVersionText(value) : ClientCapsText(value);

@@ -2,6 +2,7 @@
 // family (contact list: limits, the list itself, item operations, authorization).
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -22,7 +23,7 @@ constexpr std::array<WtldRow, 3> kComCliHello = {{
 
 // QARNO_BEX_COM_SRV_HELLO
 constexpr std::array<WtldRow, 8> kComSrvHello = {{
-    {0x0001, "Hello error code",                          WordDec},
+    {0x0001, kHelloErrorCode,                             WordDec},
     {0x0002, "Server key",                                RawText},
     {0x0003, "RedirectHost",                              Utf8Text},
     {0x0004, "RedirectPort",                              DWordDec},
@@ -41,7 +42,7 @@ constexpr std::array<WtldRow, 3> kComCliLogin = {{
 
 // QARNO_BEX_COM_SRV_LOGIN_REPLY
 constexpr std::array<WtldRow, 8> kComSrvLoginReply = {{
-    {0x0001, "Login error code",      WordDec},
+    {0x0001, kLoginErrorCode,         WordDec},
     {0x0002, "Supported BEXs",        NoValue},
     {0x0003, "Max BEX length",        DWordDec},
     {0x0004, "Main Host",             Utf8Text},
@@ -53,7 +54,7 @@ constexpr std::array<WtldRow, 8> kComSrvLoginReply = {{
 
 // QARNO_BEX_COM_SRV_BYE
 constexpr std::array<WtldRow, 1> kComSrvBye = {{
-    {0x0001, "Bye reason code", WordDec},
+    {0x0001, kByeReasonCode, WordDec},
 }};
 
 // QARNO_BEX_COM_CLI_REGISTER
@@ -66,7 +67,7 @@ constexpr std::array<WtldRow, 4> kComCliRegister = {{
 
 // QARNO_BEX_COM_SRV_REGISTER_REPLY
 constexpr std::array<WtldRow, 5> kComSrvRegisterReply = {{
-    {0x0001, "Registration result code",                              WordDec},
+    {0x0001, kRegistrationResultCode,                                 WordDec},
     {0x0002, "Allowed chars in the account for registration",         Utf8Text},
     {0x0003, "Disallowed first char in the account for registration", Utf8Text},
     {0x0004, "Disallowed last char in the account for registration",  Utf8Text},
@@ -102,15 +103,15 @@ constexpr std::array<WtldRow, 1> kClSrvVerifyReply = {{
 
 // QARNO_BEX_CL_CLI_ADD_ITEM
 constexpr std::array<WtldRow, 3> kClCliAddItem = {{
-    {0x0001, "Item Type",       WordDec},
+    {0x0001, kItemType,         WordDec},
     {0x0002, "Parent Group ID", DWordDec},
     {0x0003, "sTLDs",           NoValue,  StldList},
 }};
 
 // QARNO_BEX_CL_SRV_ADD_ITEM_REPLY
 constexpr std::array<WtldRow, 2> kClSrvAddItemReply = {{
-    {0x0001, "Add result code", WordDec},
-    {0x0002, "New Item ID",     DWordDec},
+    {0x0001, kAddResultCode, WordDec},
+    {0x0002, "New Item ID",  DWordDec},
 }};
 
 // QARNO_BEX_CL_CLI_DEL_ITEM
@@ -120,7 +121,7 @@ constexpr std::array<WtldRow, 1> kClCliDelItem = {{
 
 // QARNO_BEX_CL_SRV_DEL_ITEM_REPLY
 constexpr std::array<WtldRow, 1> kClSrvDelItemReply = {{
-    {0x0001, "Del result code", WordDec},
+    {0x0001, kDelResultCode, WordDec},
 }};
 
 // QARNO_BEX_CL_CLI_UPD_ITEM
@@ -132,7 +133,7 @@ constexpr std::array<WtldRow, 3> kClCliUpdItem = {{
 
 // QARNO_BEX_CL_SRV_UPD_ITEM_REPLY
 constexpr std::array<WtldRow, 1> kClSrvUpdItemReply = {{
-    {0x0001, "Update result code", WordDec},
+    {0x0001, kUpdateResultCode, WordDec},
 }};
 
 // QARNO_BEX_CL_CLI_SRV_AUTH_REQUEST
@@ -147,7 +148,7 @@ constexpr std::array<WtldRow, 5> kClCliSrvAuthRequest = {{
 // QARNO_BEX_CL_CLI_SRV_AUTH_REPLY
 constexpr std::array<WtldRow, 5> kClCliSrvAuthReply = {{
     {0x0001, "Account",                    Utf8Text},
-    {0x0002, "Auth reply code",            WordDec},
+    {0x0002, kAuthReplyCode,               WordDec},
     {0x0003, "Offline auth msg",           NoValue},
     {0x0004, "Offline auth msg sent time", UnixTimeUtc},
     {0x1001, "TranspID",                   DWordDec},
@@ -164,11 +165,11 @@ constexpr std::array<WtldRow, 5> kClCliSrvAuthRevoke = {{
 
 // QARNO_BEX_CL_SRV_ITEM_OPER
 constexpr std::array<WtldRow, 5> kClSrvItemOper = {{
-    {0x0001, "Operation code", WordDec},
-    {0x0002, "Item Type",      WordDec},
-    {0x0003, "Item ID",        DWordDec},
-    {0x0004, "Group ID",       DWordDec},
-    {0x0005, "sTLDs",          NoValue,  StldList},
+    {0x0001, kOperationCode, WordDec},
+    {0x0002, kItemType,      WordDec},
+    {0x0003, "Item ID",      DWordDec},
+    {0x0004, "Group ID",     DWordDec},
+    {0x0005, "sTLDs",        NoValue,  StldList},
 }};
 
 // clang-format on

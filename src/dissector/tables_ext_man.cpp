@@ -4,6 +4,7 @@
 #include <algorithm>  // std::ranges::find, std::ranges::all_of
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -16,16 +17,16 @@ using enum ValueKind;
 
 // QARNO_BEX_EXT_MAN_CLI_REGISTER
 constexpr auto kCliRegister = std::to_array<WtldRow>({
-    {0x0001, "Extension type", WordDec},
+    {0x0001, kExtensionType,   WordDec},
     {0x0002, "Extension UUID", HexBytes},
 });
 
 // QARNO_BEX_EXT_MAN_SRV_REGISTER_REPLY
 constexpr auto kSrvRegisterReply = std::to_array<WtldRow>({
-    {0x0001, "Extension register reply code", WordDec},
-    {0x0002, "Users DB directory path",       Utf8Text},
-    {0x0003, "Log files path",                Utf8Text},
-    {0x0004, "Max avatar file size",          DWordDec},
+    {0x0001, kExtensionRegisterReplyCode, WordDec},
+    {0x0002, "Users DB directory path",   Utf8Text},
+    {0x0003, "Log files path",            Utf8Text},
+    {0x0004, "Max avatar file size",      DWordDec},
 });
 
 // QARNO_BEX_EXT_MAN_CLI_PARAMS, every extension type: wTLD types 0x0001 to 0x000F
@@ -136,9 +137,9 @@ constexpr auto kSrvCreate = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_MAN_CLI_CREATE_REPLY
 constexpr auto kCliCreateReply = std::to_array<WtldRow>({
-    {0x0001, "Object creation result code", WordDec},
-    {0x0002, "New object unique ID",        DWordDec},
-    {0x0003, "Available options array",     NoValue},
+    {0x0001, kObjectCreationResultCode, WordDec},
+    {0x0002, "New object unique ID",    DWordDec},
+    {0x0003, "Available options array", NoValue},
 });
 
 // QARNO_BEX_EXT_MAN_SRV_DESTROY
@@ -148,8 +149,8 @@ constexpr auto kSrvDestroy = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_MAN_CLI_DESTROY_REPLY
 constexpr auto kCliDestroyReply = std::to_array<WtldRow>({
-    {0x0001, "Object destruction result code", WordDec},
-    {0x0002, "Destructed object unique ID",    DWordDec},
+    {0x0001, kObjectDestructionResultCode,  WordDec},
+    {0x0002, "Destructed object unique ID", DWordDec},
 });
 
 // clang-format on

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -19,7 +20,7 @@ using enum ValueKind;
 constexpr auto kPgSrvTextMsg = std::to_array<WtldRow>({
     {0x0001, "Sender account",                       Utf8Text},
     {0x0002, "Receiver account",                     Utf8Text},
-    {0x0003, "Msg type",                             DWordDec},
+    {0x0003, kMsgType,                               DWordDec},
     {0x0004, "Msg data",                             NoValue},
     {0x0005, "Ack required",                         NoValue},
     {0x0006, "Encrypted",                            NoValue},
@@ -38,8 +39,8 @@ constexpr auto kCliLogin = std::to_array<WtldRow>({
 
 // QARNO_BEX_WADM_SRV_LOGIN_REPLY
 constexpr auto kSrvLoginReply = std::to_array<WtldRow>({
-    {0x0001, "Admin login ack code", WordDec},
-    {0x0002, "Server ver",           NoValue},
+    {0x0001, kAdminLoginAckCode, WordDec},
+    {0x0002, "Server ver",       NoValue},
 });
 
 // clang-format on
@@ -132,9 +133,14 @@ constexpr auto kServerParams = std::to_array<ServerParamRow>({
 
 // clang-format on
 
-// Every change result is shown through the settings change result names.
+// Every change result is shown through the settings change result names: its name is the
+// selecting prefix, one space and the parameter's name.
+constexpr bool IsChangeResultName(std::string_view name) {
+  return name.starts_with(kAdmChangePrefix) &&
+         name.substr(kAdmChangePrefix.size()).starts_with(' ');
+}
 static_assert(std::ranges::all_of(kServerParams, [](const ServerParamRow& p) {
-  return p.changeName.starts_with("Adm change: ");
+  return IsChangeResultName(p.changeName);
 }));
 
 // The rows of the parameters themselves (PARAMS_REPLY, CLI_SET).
@@ -162,19 +168,19 @@ constexpr auto kSrvSetReply = ChangeResultRows();
 
 // QARNO_BEX_WADM_CLI_BROADCAST
 constexpr auto kCliBroadcast = std::to_array<WtldRow>({
-    {0x0001, "Broadcast flag",                       WordDec},
+    {0x0001, kBroadcastFlag,                         WordDec},
     {0x0002, "System message text",                  Utf8Text},
     {0x0003, "System message popup window position", ByteDec},
 });
 
 // QARNO_BEX_WADM_SRV_BROADCAST_REPLY
 constexpr auto kSrvBroadcastReply = std::to_array<WtldRow>({
-    {0x0001, "Broadcast result code", WordDec},
+    {0x0001, kBroadcastResultCode, WordDec},
 });
 
 // QARNO_BEX_WADM_CLI_USER
 constexpr auto kCliUser = std::to_array<WtldRow>({
-    {0x0001, "User command",                       WordDec},
+    {0x0001, kUserCommand,                         WordDec},
     {0x0002, "Account",                            Utf8Text},
     {0x0003, "Password",                           Utf8Text},
     {0x0004, "Secure email",                       Utf8Text},
@@ -208,7 +214,7 @@ constexpr auto kCliUser = std::to_array<WtldRow>({
 
 // QARNO_BEX_WADM_SRV_USER_REPLY (numbers the same fields differently from CLI_USER)
 constexpr auto kSrvUserReply = std::to_array<WtldRow>({
-    {0x0001, "User operation result code",         WordDec},
+    {0x0001, kUserOperationResultCode,             WordDec},
     {0x0002, "Account",                            Utf8Text},
     {0x0003, "Secure email",                       Utf8Text},
     {0x0004, "Nick name",                          Utf8Text},
@@ -234,7 +240,7 @@ constexpr auto kSrvUserReply = std::to_array<WtldRow>({
     {0x0018, "Fax number",                         Utf8Text},
     {0x0019, "Pass hash",                          Utf8Text},
     {0x001A, "Registration date",                  UnixTimeUtc},
-    {0x001B, "Presence status",                    DWordDec},
+    {0x001B, kPresenceStatus,                      DWordDec},
     {0x001C, "Last connected",                     UnixTimeUtc},
     {0x001D, "Last IP",                            Utf8Text},
     {0x001E, "Banned",                             Bool},
@@ -255,13 +261,13 @@ constexpr auto kSrvState = std::to_array<WtldRow>({
 
 // QARNO_BEX_WADM_CLI_LIST
 constexpr auto kCliList = std::to_array<WtldRow>({
-    {0x0001, "List type",                  DWordDec},
+    {0x0001, kListType,                    DWordDec},
     {0x0002, "Next users from this index", DWordDec},
 });
 
 // QARNO_BEX_WADM_SRV_LIST_REPLY
 constexpr auto kSrvListReply = std::to_array<WtldRow>({
-    {0x0001, "List request result code",    DWordDec},
+    {0x0001, kListRequestResultCode,        DWordDec},
     {0x0002, "Last index for next request", DWordDec},
     {0x0003, "Account",                     Utf8Text},
     {0x0004, "Last IP",                     Utf8Text},
@@ -272,17 +278,17 @@ constexpr auto kSrvListReply = std::to_array<WtldRow>({
     {0x0009, "Last name",                   Utf8Text},
     {0x000A, "Last connected",              UnixTimeUtc},
     {0x000B, "Client name",                 Utf8Text},
-    {0x000C, "Client ver",                  NoValue},
+    {0x000C, kClientVer,                    NoValue},
 });
 
 // QARNO_BEX_WADM_CLI_EXT_LIST_REQ
 constexpr auto kCliExtListReq = std::to_array<WtldRow>({
-    {0x0001, "Extension type", WordDec},
+    {0x0001, kExtensionType, WordDec},
 });
 
 // QARNO_BEX_WADM_SRV_EXT_LIST_REPLY
 constexpr auto kSrvExtListReply = std::to_array<WtldRow>({
-    {0x0001, "Extension type",                          WordDec},
+    {0x0001, kExtensionType,                            WordDec},
     {0x0002, "Available extensions items of this type", NoValue},
 });
 
@@ -292,7 +298,7 @@ constexpr auto kCliExtUpd = std::to_array<WtldRow>({
     {0x0002, "Extension enabled",       Bool},
     {0x0003, "Use accounts allow list", Bool},
     {0x0004, "Accounts allow list",     Utf8Text},
-    {0x00A0, "Extension proxy type",    ByteDec},
+    {0x00A0, kExtensionProxyType,       ByteDec},
     {0x00A1, "Proxy host",              Utf8Text},
     {0x00A2, "Proxy port",              DWordDec},
     {0x00A3, "Proxy user",              Utf8Text},
@@ -301,8 +307,8 @@ constexpr auto kCliExtUpd = std::to_array<WtldRow>({
 
 // QARNO_BEX_WADM_SRV_EXT_UPD_REPLY
 constexpr auto kSrvExtUpdReply = std::to_array<WtldRow>({
-    {0x0001, "Extension UUID",                     HexBytes},
-    {0x0002, "Extension admin update result code", WordDec},
+    {0x0001, "Extension UUID",                HexBytes},
+    {0x0002, kExtensionAdminUpdateResultCode, WordDec},
 });
 
 // clang-format on
@@ -313,6 +319,7 @@ constexpr BexTable kSrvLoginReplyTable = {kSrvLoginReply};
 constexpr BexTable kSrvParamsReplyTable = {kSrvParamsReply};
 // A change result of a parameter this list does not know is still a result code.
 constexpr WtldRow kUnknownChangeResult = {0, "Adm change: Unknown", WordDec};
+static_assert(IsChangeResultName(kUnknownChangeResult.name));
 constexpr BexTable kSrvSetReplyTable = {.rows = kSrvSetReply, .fallback = kUnknownChangeResult};
 constexpr BexTable kCliBroadcastTable = {kCliBroadcast};
 constexpr BexTable kSrvBroadcastReplyTable = {kSrvBroadcastReply};

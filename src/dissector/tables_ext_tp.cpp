@@ -4,6 +4,7 @@
 #include <algorithm>  // std::ranges::find
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -26,23 +27,23 @@ constexpr auto kSrvSettings = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_TP_CLI_SETTINGS_REPLY
 constexpr auto kCliSettingsReply = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",                      DWordDec},
-    {0x0002, "Transport settings update result code", WordDec},
+    {0x0001, "Object unique ID",                 DWordDec},
+    {0x0002, kTransportSettingsUpdateResultCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_SRV_MANAGE
 constexpr auto kSrvManage = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",         DWordDec},
-    {0x0002, "Connection managing code", WordDec},
-    {0x0003, "Presence status",          DWordDec},
-    {0x0004, "Addit status pic ID",      DWordDec},
-    {0x0005, "Addit status pic desc",    Utf8Text},
+    {0x0001, "Object unique ID",      DWordDec},
+    {0x0002, kConnectionManagingCode, WordDec},
+    {0x0003, kPresenceStatus,         DWordDec},
+    {0x0004, "Addit status pic ID",   DWordDec},
+    {0x0005, "Addit status pic desc", Utf8Text},
 });
 
 // QARNO_BEX_EXT_TP_CLI_INFO
 constexpr auto kCliInfo = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",     DWordDec},
-    {0x0002, "Transport state code", WordDec},
+    {0x0001, "Object unique ID",  DWordDec},
+    {0x0002, kTransportStateCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_CLI_ADD_CONTACTS, QARNO_BEX_EXT_TP_CLI_UPD_CONTACTS,
@@ -59,7 +60,7 @@ constexpr auto kSrvContact = std::to_array<WtldRow>({
     {0x0002, "Account",          Utf8Text},
     {0x0003, "Contact name",     Utf8Text},
     {0x0004, "Group name",       Utf8Text},
-    {0x0005, "Privacy type",     ByteDec},
+    {0x0005, kPrivacyType,       ByteDec},
     {0x0006, "Auth required",    NoValue},
 });
 
@@ -88,7 +89,7 @@ constexpr auto kCsAuthRequest = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_TP_CS_AUTH_REPLY: wTLD 0x0003
 constexpr auto kCsAuthReply = std::to_array<WtldRow>({
-    {0x0003, "Auth reply code", WordDec},
+    {0x0003, kAuthReplyCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_CS_AUTH_REVOKE: wTLD 0x0003
@@ -100,13 +101,13 @@ constexpr auto kCsAuthRevoke = std::to_array<WtldRow>({
 constexpr auto kCliContactStatus = std::to_array<WtldRow>({
     {0x0001, "Object unique ID",                     DWordDec},
     {0x0002, "Account",                              Utf8Text},
-    {0x0003, "Presence status",                      DWordDec},
+    {0x0003, kPresenceStatus,                        DWordDec},
     {0x0004, "Status name",                          Utf8Text},
     {0x0005, "Addit status pic num",                 DWordDec},
     {0x0006, "Addit status pic desc",                Utf8Text},
-    {0x0007, "Client type",                          WordDec},
+    {0x0007, kClientType,                            WordDec},
     {0x0008, "Client name",                          Utf8Text},
-    {0x0009, "Client ver",                           NoValue},
+    {0x0009, kClientVer,                             NoValue},
     {0x000A, "Client IP",                            Utf8Text},
     {0x000B, "Client OS",                            Utf8Text},
     {0x000C, "Client description",                   Utf8Text},
@@ -139,8 +140,8 @@ constexpr auto kCsMsgReport = std::to_array<WtldRow>({
 constexpr auto kCsNotify = std::to_array<WtldRow>({
     {0x0001, "Object unique ID", DWordDec},
     {0x0002, "Account",          Utf8Text},
-    {0x0003, "Notify type",      DWordDec},
-    {0x0004, "Notify value",     DWordDec},
+    {0x0003, kNotifyType,        DWordDec},
+    {0x0004, kNotifyValue,       DWordDec},
 });
 
 // QARNO_BEX_EXT_TP_SRV_DETAILS_REQ
@@ -182,13 +183,13 @@ constexpr auto kDetails = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_TP_CLI_DETAILS_REPLY: wTLD 0x0002
 constexpr auto kCliDetailsReplyResult = std::to_array<WtldRow>({
-    {0x0002, "Details result code", WordDec},
+    {0x0002, kDetailsResultCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_CLI_DETAILS_UPD_REPLY
 constexpr auto kCliDetailsUpdReply = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",           DWordDec},
-    {0x0002, "Update details result code", WordDec},
+    {0x0001, "Object unique ID",       DWordDec},
+    {0x0002, kUpdateDetailsResultCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_SRV_AVATAR_SET
@@ -199,8 +200,8 @@ constexpr auto kSrvAvatarSet = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_TP_CLI_AVATAR_SET_REPLY
 constexpr auto kCliAvatarSetReply = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",       DWordDec},
-    {0x0002, "Avatar set result code", WordDec},
+    {0x0001, "Object unique ID",   DWordDec},
+    {0x0002, kAvatarSetResultCode, WordDec},
 });
 
 // QARNO_BEX_EXT_TP_CLI_OWN_AVATAR_HASH
@@ -247,18 +248,18 @@ constexpr auto kSrvSearchReq = std::to_array<WtldRow>({
 
 // QARNO_BEX_EXT_TP_CLI_SEARCH_REPLY
 constexpr auto kCliSearchReply = std::to_array<WtldRow>({
-    {0x0001, "Object unique ID",               DWordDec},
-    {0x0002, "Search result code",             WordDec},
-    {0x0003, "Account",                        Utf8Text},
-    {0x0004, "Nick name",                      Utf8Text},
-    {0x0005, "First name",                     Utf8Text},
-    {0x0006, "Last name",                      Utf8Text},
-    {0x0007, "Gender",                         ByteDec},
-    {0x0008, "Age",                            ByteDec},
-    {0x0009, "User online",                    NoValue},
-    {0x000A, "Last reply",                     NoValue},
-    {0x000B, "Total count in DB",              DWordDec},
-    {0x000C, "Status picture flags and index", DWordDec},
+    {0x0001, "Object unique ID",          DWordDec},
+    {0x0002, kSearchResultCode,           WordDec},
+    {0x0003, "Account",                   Utf8Text},
+    {0x0004, "Nick name",                 Utf8Text},
+    {0x0005, "First name",                Utf8Text},
+    {0x0006, "Last name",                 Utf8Text},
+    {0x0007, "Gender",                    ByteDec},
+    {0x0008, "Age",                       ByteDec},
+    {0x0009, "User online",               NoValue},
+    {0x000A, "Last reply",                NoValue},
+    {0x000B, "Total count in DB",         DWordDec},
+    {0x000C, kStatusPictureFlagsAndIndex, DWordDec},
 });
 
 // QARNO_BEX_EXT_TP_CLI_MAIL_NOTIF

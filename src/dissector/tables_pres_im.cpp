@@ -4,6 +4,7 @@
 // are shown as one wTLD each, without nested decoding.
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -16,29 +17,29 @@ using enum ValueKind;
 
 // QARNO_BEX_PRES_SRV_PARAMS_REPLY
 constexpr std::array<WtldRow, 5> kPresSrvParamsReply = {{
-    {0x0001, "Max status name length",         DWordDec},
-    {0x0002, "Max status pic desc length",     DWordDec},
-    {0x0003, "Max client name length",         DWordDec},
-    {0x0004, "Max caps count",                 DWordDec},
-    {0x0005, "Required optional client flags", DWordDec},
+    {0x0001, "Max status name length",     DWordDec},
+    {0x0002, "Max status pic desc length", DWordDec},
+    {0x0003, "Max client name length",     DWordDec},
+    {0x0004, "Max caps count",             DWordDec},
+    {0x0005, kRequiredOptionalClientFlags, DWordDec},
 }};
 
 // QARNO_BEX_PRES_CLI_SET_PRES_INFO
 constexpr std::array<WtldRow, 9> kPresCliSetPresInfo = {{
-    {0x0001, "Client caps",          NoValue},
-    {0x0002, "Client type",          WordDec},
+    {0x0001, kClientCaps,            NoValue},
+    {0x0002, kClientType,            WordDec},
     {0x0003, "Client name",          Utf8Text},
-    {0x0004, "Client ver",           NoValue},
+    {0x0004, kClientVer,             NoValue},
     {0x0005, "Client language code", WordDec},
     {0x0006, "Client OS",            Utf8Text},
     {0x0007, "Client description",   Utf8Text},
-    {0x0008, "Client flags",         DWordDec},
+    {0x0008, kClientFlags,           DWordDec},
     {0x0009, "User client hostname", Utf8Text},
 }};
 
 // QARNO_BEX_PRES_CLI_SET_STATUS
 constexpr std::array<WtldRow, 5> kPresCliSetStatus = {{
-    {0x0001, "Presence status",       DWordDec},
+    {0x0001, kPresenceStatus,         DWordDec},
     {0x0002, "Status name",           Utf8Text},
     {0x0003, "Addit status pic num",  DWordDec},
     {0x0004, "Addit status pic desc", Utf8Text},
@@ -48,14 +49,14 @@ constexpr std::array<WtldRow, 5> kPresCliSetStatus = {{
 // QARNO_BEX_PRES_SRV_CONTACT_ONLINE
 constexpr std::array<WtldRow, 20> kPresSrvContactOnline = {{
     {0x0001, "Account",                              Utf8Text},
-    {0x0002, "Presence status",                      DWordDec},
+    {0x0002, kPresenceStatus,                        DWordDec},
     {0x0003, "Status name",                          Utf8Text},
     {0x0004, "Addit status pic num",                 DWordDec},
     {0x0005, "Addit status pic desc",                Utf8Text},
-    {0x0006, "Client caps",                          NoValue},
-    {0x0007, "Client type",                          WordDec},
+    {0x0006, kClientCaps,                            NoValue},
+    {0x0007, kClientType,                            WordDec},
     {0x0008, "Client name",                          Utf8Text},
-    {0x0009, "Client ver",                           NoValue},
+    {0x0009, kClientVer,                             NoValue},
     {0x000A, "Connected time",                       UnixTimeUtc},
     {0x000B, "Registration date",                    UnixTimeUtc},
     {0x000C, "Avatar hash",                          NoValue},
@@ -123,23 +124,23 @@ constexpr std::array<WtldRow, 4> kImSrvParamsReply = {{
 
 // QARNO_BEX_IM_CLI_MESSAGE: the message data shows as text.
 constexpr std::array<WtldRow, 7> kImCliMessage = {{
-    {0x0001, "To account",      Utf8Text},
-    {0x0002, "Unique msg ID",   DWordDec},
-    {0x0003, "Msg type",        DWordDec},
-    {0x0004, "Msg data",        Utf8Text},
-    {0x0005, "Ack required",    NoValue},
-    {0x0006, "Encryption type", DWordDec},
-    {0x1001, "TranspID",        DWordDec},
+    {0x0001, "To account",    Utf8Text},
+    {0x0002, "Unique msg ID", DWordDec},
+    {0x0003, kMsgType,        DWordDec},
+    {0x0004, "Msg data",      Utf8Text},
+    {0x0005, "Ack required",  NoValue},
+    {0x0006, kEncryptionType, DWordDec},
+    {0x1001, "TranspID",      DWordDec},
 }};
 
 // QARNO_BEX_IM_SRV_MESSAGE: the message data shows only in the dump.
 constexpr std::array<WtldRow, 12> kImSrvMessage = {{
     {0x0001, "From account",                         Utf8Text},
     {0x0002, "Unique msg ID",                        DWordDec},
-    {0x0003, "Msg type",                             DWordDec},
+    {0x0003, kMsgType,                               DWordDec},
     {0x0004, "Msg data",                             NoValue},
     {0x0005, "Ack required",                         NoValue},
-    {0x0006, "Encryption type",                      DWordDec},
+    {0x0006, kEncryptionType,                        DWordDec},
     {0x0007, "Offline msg",                          NoValue},
     {0x0008, "Offline msg sent time",                UnixTimeUtc},
     {0x0009, "System message",                       NoValue},
@@ -157,10 +158,10 @@ constexpr std::array<WtldRow, 3> kImCliSrvMsgReport = {{
 
 // QARNO_BEX_IM_CLI_SRV_NOTIFY
 constexpr std::array<WtldRow, 4> kImCliSrvNotify = {{
-    {0x0001, "Account",      Utf8Text},
-    {0x0002, "Notify type",  DWordDec},
-    {0x0003, "Notify value", DWordDec},
-    {0x1001, "TranspID",     DWordDec},
+    {0x0001, "Account",    Utf8Text},
+    {0x0002, kNotifyType,  DWordDec},
+    {0x0003, kNotifyValue, DWordDec},
+    {0x1001, "TranspID",   DWordDec},
 }};
 
 // QARNO_BEX_IM_CLI_SRV_ENCRYPT_KEY_REQ
@@ -170,9 +171,9 @@ constexpr std::array<WtldRow, 1> kImCliSrvEncryptKeyReq = {{
 
 // QARNO_BEX_IM_CLI_SRV_ENCRYPT_KEY_REPLY
 constexpr std::array<WtldRow, 3> kImCliSrvEncryptKeyReply = {{
-    {0x0001, "Account",         Utf8Text},
-    {0x0002, "Encryption type", DWordDec},
-    {0x0003, "Public key",      NoValue},
+    {0x0001, "Account",       Utf8Text},
+    {0x0002, kEncryptionType, DWordDec},
+    {0x0003, "Public key",    NoValue},
 }};
 
 // QARNO_BEX_IM_CLI_MULTIPLE_MSG

@@ -4,6 +4,7 @@
 // The user details fields are numbered anew in each UD table.
 #include <array>
 
+#include "dissector/display_names.h"
 #include "dissector/families.h"
 
 namespace qarnolog {
@@ -33,7 +34,7 @@ constexpr std::array<WtldRow, 2> kUdCliDetailsReq = {{
 
 // QARNO_BEX_UD_SRV_DETAILS_REQ_REPLY
 constexpr std::array<WtldRow, 29> kUdSrvDetailsReqReply = {{
-    {0x0001, "Details result code",         WordDec},
+    {0x0001, kDetailsResultCode,            WordDec},
     {0x0002, "Account",                     Utf8Text},
     {0x0003, "Secure email",                Utf8Text},
     {0x0004, "Nick name",                   Utf8Text},
@@ -97,8 +98,8 @@ constexpr std::array<WtldRow, 27> kUdCliDetailsUpd = {{
 
 // QARNO_BEX_UD_SRV_DETAILS_UPD_REPLY
 constexpr std::array<WtldRow, 2> kUdSrvDetailsUpdReply = {{
-    {0x0001, "Update details result code", WordDec},
-    {0x1001, "TranspID",                   DWordDec},
+    {0x0001, kUpdateDetailsResultCode, WordDec},
+    {0x1001, "TranspID",               DWordDec},
 }};
 
 // QARNO_BEX_UD_CLI_SEARCH
@@ -122,18 +123,18 @@ constexpr std::array<WtldRow, 15> kUdCliSearch = {{
 
 // QARNO_BEX_UD_SRV_SEARCH_REPLY
 constexpr std::array<WtldRow, 12> kUdSrvSearchReply = {{
-    {0x0001, "Search result code",             WordDec},
-    {0x0002, "Account",                        Utf8Text},
-    {0x0003, "Nick name",                      Utf8Text},
-    {0x0004, "First name",                     Utf8Text},
-    {0x0005, "Last name",                      Utf8Text},
-    {0x0006, "Gender",                         ByteDec},
-    {0x0007, "Age",                            ByteDec},
-    {0x0008, "User online",                    NoValue},
-    {0x0009, "Last reply",                     NoValue},
-    {0x000A, "Total count in DB",              DWordDec},
-    {0x000B, "Status picture flags and index", DWordDec},
-    {0x1001, "TranspID",                       DWordDec},
+    {0x0001, kSearchResultCode,           WordDec},
+    {0x0002, "Account",                   Utf8Text},
+    {0x0003, "Nick name",                 Utf8Text},
+    {0x0004, "First name",                Utf8Text},
+    {0x0005, "Last name",                 Utf8Text},
+    {0x0006, "Gender",                    ByteDec},
+    {0x0007, "Age",                       ByteDec},
+    {0x0008, "User online",               NoValue},
+    {0x0009, "Last reply",                NoValue},
+    {0x000A, "Total count in DB",         DWordDec},
+    {0x000B, kStatusPictureFlagsAndIndex, DWordDec},
+    {0x1001, "TranspID",                  DWordDec},
 }};
 
 // QARNO_BEX_UD_CLI_SECURE_UPD
@@ -146,7 +147,7 @@ constexpr std::array<WtldRow, 4> kUdCliSecureUpd = {{
 
 // QARNO_BEX_UD_SRV_SECURE_UPD_REPLY
 constexpr std::array<WtldRow, 1> kUdSrvSecureUpdReply = {{
-    {0x0001, "Update security result code", WordDec},
+    {0x0001, kUpdateSecurityResultCode, WordDec},
 }};
 
 // QARNO_BEX_UA_SRV_PARAMS_REPLY
@@ -163,10 +164,10 @@ constexpr std::array<WtldRow, 2> kUaCliAvatarReq = {{
 
 // QARNO_BEX_UA_SRV_AVATAR_REPLY
 constexpr std::array<WtldRow, 4> kUaSrvAvatarReply = {{
-    {0x0001, "Avatar request result code", WordDec},
-    {0x0002, "Avatar file hash",           NoValue},
-    {0x0003, "Afatar file data",           NoValue},
-    {0x1001, "TranspID",                   DWordDec},
+    {0x0001, kAvatarRequestResultCode, WordDec},
+    {0x0002, "Avatar file hash",       NoValue},
+    {0x0003, "Afatar file data",       NoValue},
+    {0x1001, "TranspID",               DWordDec},
 }};
 
 // QARNO_BEX_UA_CLI_AVATAR_SET
@@ -178,9 +179,9 @@ constexpr std::array<WtldRow, 3> kUaCliAvatarSet = {{
 
 // QARNO_BEX_UA_SRV_AVATAR_SET_REPLY
 constexpr std::array<WtldRow, 3> kUaSrvAvatarSetReply = {{
-    {0x0001, "Avatar set result code", WordDec},
-    {0x0002, "Avatar file hash",       NoValue},
-    {0x1001, "TranspID",               DWordDec},
+    {0x0001, kAvatarSetResultCode, WordDec},
+    {0x0002, "Avatar file hash",   NoValue},
+    {0x1001, "TranspID",           DWordDec},
 }};
 
 // QARNO_BEX_FT_SRV_PARAMS_REPLY
@@ -212,23 +213,23 @@ constexpr std::array<WtldRow, 9> kFtCliSrvSendFileRequest = {{
 constexpr std::array<WtldRow, 5> kFtCliSrvSendFileReply = {{
     {0x0001, "Account",       Utf8Text},
     {0x0002, "FT Unique ID",  QWordDec},
-    {0x0003, "FT reply code", WordDec},
+    {0x0003, kFtReplyCode,    WordDec},
     {0x0004, "Client's IP",   Utf8Text},
     {0x0005, "Client's port", DWordDec},
 }};
 
 // QARNO_BEX_FT_CLI_SRV_CONTROL
 constexpr std::array<WtldRow, 3> kFtCliSrvControl = {{
-    {0x0001, "Account",         Utf8Text},
-    {0x0002, "FT Unique ID",    QWordDec},
-    {0x0003, "FT control code", WordDec},
+    {0x0001, "Account",      Utf8Text},
+    {0x0002, "FT Unique ID", QWordDec},
+    {0x0003, kFtControlCode, WordDec},
 }};
 
 // QARNO_BEX_FT_DIR_PROX_ERROR
 constexpr std::array<WtldRow, 3> kFtDirProxError = {{
-    {0x0001, "Account",       Utf8Text},
-    {0x0002, "FT Unique ID",  QWordDec},
-    {0x0003, "FT error code", WordDec},
+    {0x0001, "Account",      Utf8Text},
+    {0x0002, "FT Unique ID", QWordDec},
+    {0x0003, kFtErrorCode,   WordDec},
 }};
 
 // QARNO_BEX_FT_DIR_PROX_HELLO
@@ -285,23 +286,23 @@ constexpr std::array<WtldRow, 5> kTpCliSettings = {{
 
 // QARNO_BEX_TP_SRV_SETTINGS_REPLY
 constexpr std::array<WtldRow, 2> kTpSrvSettingsReply = {{
-    {0x0001, "Transport ItemID",                      DWordDec},
-    {0x0002, "Transport settings update result code", WordDec},
+    {0x0001, "Transport ItemID",                 DWordDec},
+    {0x0002, kTransportSettingsUpdateResultCode, WordDec},
 }};
 
 // QARNO_BEX_TP_CLI_MANAGE
 constexpr std::array<WtldRow, 5> kTpCliManage = {{
-    {0x0001, "Transport ItemID",         DWordDec},
-    {0x0002, "Connection managing code", WordDec},
-    {0x0003, "Presence status",          DWordDec},
-    {0x0004, "Addit status pic ID",      DWordDec},
-    {0x0005, "Addit status pic desc",    Utf8Text},
+    {0x0001, "Transport ItemID",      DWordDec},
+    {0x0002, kConnectionManagingCode, WordDec},
+    {0x0003, kPresenceStatus,         DWordDec},
+    {0x0004, "Addit status pic ID",   DWordDec},
+    {0x0005, "Addit status pic desc", Utf8Text},
 }};
 
 // QARNO_BEX_TP_SRV_TRANSPORT_INFO
 constexpr std::array<WtldRow, 2> kTpSrvTransportInfo = {{
-    {0x0001, "Transport ItemID",     DWordDec},
-    {0x0002, "Transport state code", WordDec},
+    {0x0001, "Transport ItemID",  DWordDec},
+    {0x0002, kTransportStateCode, WordDec},
 }};
 
 // QARNO_BEX_TP_SRV_SHOW_NOTIF

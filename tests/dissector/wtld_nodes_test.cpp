@@ -6,8 +6,11 @@
 
 #include <algorithm>  // std::any_of
 #include <cstdint>
+#include <iterator>  // std::size
 #include <limits>
 #include <set>
+#include <span>
+#include <string_view>
 
 #include "dissector/families.h"
 #include "dissector/node_build.h"
@@ -182,6 +185,68 @@ TEST(UnixTimeText, FollowsTheCurrentTimeLocale) {
   EXPECT_EQ(UnixTimeText(253402300799), "12/31/99 23:59:59");  // the last second of 9999
   EXPECT_EQ(UnixTimeText(std::numeric_limits<std::int64_t>::min()), "12/30/99");
   EXPECT_EQ(UnixTimeText(std::numeric_limits<std::int64_t>::max()), "12/30/99");
+}
+
+// The lowered names that the list compares with, in the order tested. They are made from the
+// display-name constants of the tables, so a constant that changes its letters shows here.
+TEST(SelectionList, LoweredNamesInTheirOrder) {
+  // clang-format off
+  constexpr std::string_view kLowered[] = {
+      "hello error code",
+      "login error code",
+      "bye reason code",
+      "item type",
+      "add result code",
+      "del result code",
+      "update result code",
+      "auth reply code",
+      "operation code",
+      "client type",
+      "client ver",
+      "client caps",
+      "presence status",
+      "msg type",
+      "notify type",
+      "notify value",
+      "encryption type",
+      "details result code",
+      "update details result code",
+      "update security result code",
+      "search result code",
+      "avatar request result code",
+      "avatar set result code",
+      "ft reply code",
+      "ft control code",
+      "ft error code",
+      "transport settings update result code",
+      "connection managing code",
+      "transport state code",
+      "extension type",
+      "extension register reply code",
+      "object creation result code",
+      "object destruction result code",
+      "adm change:",
+      "broadcast flag",
+      "broadcast result code",
+      "user command",
+      "user operation result code",
+      "list type",
+      "list request result code",
+      "registration result code",
+      "admin login ack code",
+      "extension admin update result code",
+      "privacy type",
+      "client flags",
+      "required optional client flags",
+      "extension proxy type",
+      "status picture flags and index",
+  };
+  // clang-format on
+  const std::span<const std::string_view> names = SelectionListNames();
+  ASSERT_EQ(names.size(), std::size(kLowered));
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    EXPECT_EQ(names[i], kLowered[i]) << "entry " << i + 1;
+  }
 }
 
 // Every entry of the selection list must be reachable from some BEX table row: an entry that no
