@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "host/packet_store.h"
@@ -60,12 +61,18 @@ class PacketListModel : public QAbstractTableModel {
   void flush();
   [[nodiscard]] std::size_t pendingCount() const { return m_pending.size(); }
 
+  // The record the user focused last in this list. It outlives resets of the visible rows, so
+  // a focused row that a filter hides is still the focused one when it shows again.
+  [[nodiscard]] std::optional<std::uint32_t> focusedRecord() const { return m_focused; }
+  void setFocusedRecord(std::optional<std::uint32_t> record) { m_focused = record; }
+
  private:
   const PacketStore& m_store;
   std::array<QString, 4> m_hostTitles;
   std::vector<std::uint32_t> m_visible;
   std::vector<std::uint32_t> m_pending;
   ArrivalHook m_arrivalHook;
+  std::optional<std::uint32_t> m_focused;
   QTimer m_flushTimer;
 };
 

@@ -10,8 +10,11 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "dissector/dissect.h"
 #include "host/wide_string.h"
 #include "vocabulary/bex_names.h"
+#include "window/packet_list_view.h"
+#include "window/row_visibility.h"
 #include "wire/ext_type.h"
 #include "wire/header.h"
 
@@ -72,6 +75,7 @@ TfrmLog::TfrmLog(QString layoutFilePath)
   setAutoFillBackground(true);
   setWindowIcon(m_images.windowIcon());
   buildControls();
+  connectControls();
   resize(m_layout.width, m_layout.height);
 }
 
@@ -107,7 +111,7 @@ void TfrmLog::buildControls() {
   cliLayout->setContentsMargins(0, 0, 0, 0);
   cliLayout->setSpacing(0);
 
-  m_pc = new QTabWidget(m_panelCli);
+  m_pc = new TPageControl(m_panelCli);
   m_pc->setObjectName(QStringLiteral("PC"));
   m_pc->setIconSize(QSize(16, 16));
   m_pc->setDocumentMode(false);
@@ -154,11 +158,7 @@ void TfrmLog::buildControls() {
   bottomLayout->setContentsMargins(0, 0, 0, 0);
   m_richEditDump = new DumpView(m_panelBottom);
   m_richEditDump->setObjectName(QStringLiteral("RichEditDump"));
-  m_richEditDump->setReadOnly(true);
   m_richEditDump->setFont(namedFont(QStringLiteral("Courier"), QFont::TypeWriter));
-  m_richEditDump->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  m_richEditDump->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_richEditDump->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   bottomLayout->addWidget(m_richEditDump);
 
   m_splitterHor->addWidget(m_splitterVer);
@@ -244,7 +244,14 @@ TLogTab& TfrmLog::createTab(const TProtoConnRec& conn) {
   columns.titles = {WideView(conn.Col1Title).toString(), WideView(conn.Col2Title).toString(),
                     WideView(conn.Col3Title).toString(), WideView(conn.Col4Title).toString()};
   columns.widths = {conn.Col1Width, conn.Col2Width, conn.Col3Width, conn.Col4Width};
-  auto* tab = new TLogTab(conn.ConnId, std::move(columns), new QTableView);
+  auto* tab = new TLogTab(conn.ConnId, std::move(columns), new PacketListView);
+  SetUpPacketList(tab->List(), m_images);
+  connect(tab->List()->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, tab](const QModelIndex& current) { ListFocusChanged(*tab, current); });
+  // A new packet that parses is shown when it passes the filter and then the find.
+  tab->model()->setArrivalHook([this, tab](std::uint32_t record) {
+    return RecordPasses(tab->store(), record, m_filter, m_find);
+  });
   tab->setImage(ImageList::ClosedConnection);
   const bool wasChanging = m_changingTab;
   m_changingTab = true;
@@ -265,6 +272,8 @@ void TfrmLog::removeTab(TLogTab& tab) {
   m_pc->removeTab(index);
   if (wasActive && m_pc->count() > 0) m_pc->setCurrentIndex(wasLast ? 0 : index);
   m_changingTab = wasChanging;
+  // The tree and dump keep their own copies of what they show.
+  if (m_shownTab == &tab) m_shownTab = nullptr;
   delete &tab;
 }
 
@@ -317,6 +326,102 @@ void TfrmLog::Packet(const TProtoConnRec& conn, const TProtoPacketRec& packet) {
       m_extType = FindExtType(header.Data);
   }
   tab->model()->recordAppended(record);
+}
+
+void TfrmLog::connectControls() {
+  std::vector<QIcon> images;
+  for (int i = 0; i < ImageList::kCount; ++i) images.push_back(m_images.image(i));
+  m_vstPkt->setImages(std::move(images));
+  // Tree and dump never know each other: the window turns a focused field into a highlight.
+  connect(m_vstPkt, &FieldView::fieldFocused, m_richEditDump, &HexDumpView::highlight);
+  connect(m_editFilter, &QLineEdit::textChanged, this, &TfrmLog::EditFilterChange);
+  connect(m_checkBoxNot, &QCheckBox::clicked, this, &TfrmLog::CheckBoxNotClick);
+  connect(m_editFind, &QLineEdit::textChanged, this, &TfrmLog::EditFindChange);
+  connect(m_checkBoxHex, &QCheckBox::clicked, this, &TfrmLog::CheckBoxHexClick);
+  connect(m_pc, &QTabWidget::currentChanged, this, [this] {
+    if (!m_changingTab) PCChange();
+  });
+  connect(m_pc, &TPageControl::headerDoubleClicked, this, &TfrmLog::PCDblClick);
+}
+
+void TfrmLog::EditFilterChange() {
+  m_filter = FilterTest(FilterLowerCase(m_editFilter->text()), m_checkBoxNot->isChecked());
+  apply();
+}
+
+void TfrmLog::EditFindChange() {
+  m_find = FindTest(m_editFind->text(), m_checkBoxHex->isChecked());
+  apply();
+}
+
+void TfrmLog::PCChange() {
+  TLogTab* tab = activeTab();
+  if (tab == nullptr) return;
+  showPacket(tab);
+  apply();
+}
+
+void TfrmLog::PCDblClick(int index) {
+  if (TLogTab* t = tab(index)) removeTab(*t);
+}
+
+void TfrmLog::ListFocusChanged(TLogTab& tab, const QModelIndex& current) {
+  if (m_restoringFocus) return;
+  PacketListModel& model = *tab.model();
+  if (current.isValid() && current.row() < model.rowCount()) {
+    model.setFocusedRecord(model.recordAt(current.row()));
+  } else {
+    model.setFocusedRecord(std::nullopt);
+  }
+  if (&tab == activeTab()) showPacket(&tab);
+}
+
+void TfrmLog::showPacket(TLogTab* tab) {
+  m_richEditDump->clear();
+  m_vstPkt->clearTree();
+  m_shownTab = nullptr;
+  if (tab == nullptr) return;
+  const std::optional<std::uint32_t> record = tab->model()->focusedRecord();
+  if (!record || *record >= tab->store().size()) return;
+  const ByteView bytes = tab->store().bytes(*record);
+  m_richEditDump->setDump(HexDumpText(ByteString(bytes.begin(), bytes.end())));
+  FieldTree tree;
+  DissectBex(tree, bytes, m_extType);
+  m_vstPkt->showTree(std::move(tree));
+  m_shownTab = tab;
+  m_shownRecord = *record;
+  findHighlight(*tab, *record);
+}
+
+void TfrmLog::findHighlight(const TLogTab& tab, std::uint32_t record) {
+  // Offsets of one packet's match mean nothing in another packet's dump.
+  if (m_shownTab != &tab || m_shownRecord != record) return;
+  if (const auto match = m_find.firstMatch(tab.store().bytes(record))) {
+    m_richEditDump->highlight(*match);
+  }
+}
+
+void TfrmLog::apply() {
+  TLogTab* tab = activeTab();
+  if (tab == nullptr || tab->store().empty()) return;
+  PacketListModel& model = *tab->model();
+  QTableView* list = tab->List();
+  m_restoringFocus = true;
+  model.setVisibleRows(VisibleRecords(tab->store(), m_filter, m_find));
+  // Rows are hidden and shown in place: the focused packet stays focused, and is selected
+  // again when it is among the shown rows.
+  const std::optional<std::uint32_t> focused = model.focusedRecord();
+  if (focused) {
+    const int row = model.rowOf(*focused);
+    if (row >= 0) {
+      const QModelIndex index = model.index(row, 0);
+      list->selectionModel()->setCurrentIndex(
+          index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      list->scrollTo(index);
+    }
+  }
+  m_restoringFocus = false;
+  if (focused) findHighlight(*tab, *focused);
 }
 
 }  // namespace qarnolog

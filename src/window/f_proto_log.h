@@ -5,18 +5,19 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QSplitter>
-#include <QTabWidget>
-#include <QTreeView>
 #include <QWidget>
 #include <cstdint>
 
 #include "host/log_tab.h"
 #include "host/time_stamp.h"
 #include "qarnolog/qarnolog.h"
+#include "window/field_view.h"
+#include "window/filter_find.h"
+#include "window/hex_dump_view.h"
 #include "window/image_list.h"
 #include "window/layout_file.h"
+#include "window/page_control.h"
 
 namespace qarnolog {
 
@@ -25,8 +26,8 @@ class TfrmLog : public QWidget {
 
  public:
   // The classes of the field tree and the dump box.
-  using FieldTreeView = QTreeView;
-  using DumpView = QPlainTextEdit;
+  using FieldTreeView = FieldView;
+  using DumpView = HexDumpView;
 
   // Builds the window hidden, with every control, the icons and the image list. The layout
   // file is read and written at `layoutFilePath`.
@@ -65,7 +66,17 @@ class TfrmLog : public QWidget {
   // active one), as opposed to the user picking a tab.
   [[nodiscard]] bool changingTabItself() const { return m_changingTab; }
 
-  [[nodiscard]] QTabWidget* PC() const { return m_pc; }
+  // Shows a tab's focused packet in the field tree and the dump, then its find highlight;
+  // empties both when the tab is null or has no focused packet.
+  void showPacket(TLogTab* tab);
+  // Re-decides which rows of the active tab are shown, by the current filter and find.
+  void apply();
+  // The packet the tree and dump show: its tab (null when none, or when its tab is gone) and
+  // record.
+  [[nodiscard]] const TLogTab* shownTab() const { return m_shownTab; }
+  [[nodiscard]] std::uint32_t shownRecord() const { return m_shownRecord; }
+
+  [[nodiscard]] TPageControl* PC() const { return m_pc; }
   [[nodiscard]] FieldTreeView* VstPkt() const { return m_vstPkt; }
   [[nodiscard]] DumpView* RichEditDump() const { return m_richEditDump; }
   [[nodiscard]] QLineEdit* EditFilter() const { return m_editFilter; }
@@ -88,7 +99,19 @@ class TfrmLog : public QWidget {
 
  private:
   void buildControls();
+  void connectControls();
   void setTabImage(TLogTab& tab, int image);
+
+  // Event handlers.
+  void EditFilterChange();
+  void CheckBoxNotClick() { EditFilterChange(); }
+  void EditFindChange();
+  void CheckBoxHexClick() { EditFindChange(); }
+  void PCChange();
+  void PCDblClick(int index);
+  void ListFocusChanged(TLogTab& tab, const QModelIndex& current);
+  // Marks the find's first match in the dump when the dump shows `record` of `tab`.
+  void findHighlight(const TLogTab& tab, std::uint32_t record);
   // Sizes the window so that its outer size is the stored one; false while the platform does
   // not know the frame yet (a window manager tells it only after the window is mapped).
   bool fitOuterSize();
@@ -101,13 +124,18 @@ class TfrmLog : public QWidget {
   bool m_fitFrame = false;  // the outer size waits for the frame's size
   ImageList m_images;
   TimeStampClock m_clock;
-  QString m_bexName;  // scratch for the BEX name shown when the host gives no column-3 text
+  QString m_bexName;    // scratch for the BEX name shown when the host gives no column-3 text
+  FilterTest m_filter;  // built from EditFilter and CheckBoxNot at each change
+  FindTest m_find;      // built from EditFind and CheckBoxHex at each change
+  const TLogTab* m_shownTab = nullptr;
+  std::uint32_t m_shownRecord = 0;
+  bool m_restoringFocus = false;  // the window re-selects a row after a reset of the rows
 
   QSplitter* m_splitterHor = nullptr;
   QSplitter* m_splitterVer = nullptr;
   FieldTreeView* m_vstPkt = nullptr;
   QWidget* m_panelCli = nullptr;
-  QTabWidget* m_pc = nullptr;
+  TPageControl* m_pc = nullptr;
   QWidget* m_panelFind = nullptr;
   QCheckBox* m_checkBoxNot = nullptr;
   QLineEdit* m_editFilter = nullptr;

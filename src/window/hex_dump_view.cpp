@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -103,8 +104,8 @@ void HexDumpView::copy() const {
   if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
 }
 
-int HexDumpView::charWidth() const {
-  return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('0')));
+qreal HexDumpView::charWidth() const {
+  return std::max<qreal>(1, QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')));
 }
 
 int HexDumpView::lineHeight() const {
@@ -112,7 +113,7 @@ int HexDumpView::lineHeight() const {
 }
 
 std::size_t HexDumpView::charsPerLine() const {
-  const auto fit = static_cast<std::size_t>(std::max(1, viewport()->width() / charWidth()));
+  const auto fit = static_cast<std::size_t>(std::max<qreal>(1, viewport()->width() / charWidth()));
   return std::min(fit, kDumpRowChars);
 }
 
@@ -155,8 +156,8 @@ std::size_t HexDumpView::positionAt(QPoint point) const {
   if (row >= rows) return (rows - 1) * kDumpRowPositions + m_dump.rowLength(rows - 1);
   const std::size_t lineStart = (line % perRow) * perLine;
   const std::size_t lineEnd = std::min(lineStart + perLine, m_dump.rowLength(row));
-  const int x = std::max(0, point.x() + charWidth() / 2) / charWidth();
-  const std::size_t column = std::min(lineStart + static_cast<std::size_t>(x), lineEnd);
+  const auto x = static_cast<std::size_t>(std::max<qreal>(0, point.x() / charWidth() + 0.5));
+  const std::size_t column = std::min(lineStart + x, lineEnd);
   return row * kDumpRowPositions + std::max(column, std::min(lineStart, lineEnd));
 }
 
@@ -165,7 +166,7 @@ void HexDumpView::paintEvent(QPaintEvent*) {
   const QFont plain = font();
   QFont underlined = plain;
   underlined.setUnderline(true);
-  const int cw = charWidth();
+  const qreal cw = charWidth();
   const int lh = lineHeight();
   const int ascent = fontMetrics().ascent();
   const bool fixedPitch = QFontInfo(plain).fixedPitch();
@@ -202,19 +203,21 @@ void HexDumpView::paintEvent(QPaintEvent*) {
         if (styleAt(p) != style || (p >= selStart && p < selEnd) != selected) break;
         ++end;
       }
-      const int x = static_cast<int>(c - from) * cw;
-      const int width = static_cast<int>(end - c) * cw;
-      if (selected) painter.fillRect(x, y, width, lh, selectionBack);
+      const qreal x = static_cast<qreal>(c - from) * cw;
+      const qreal width = static_cast<qreal>(end - c) * cw;
+      if (selected) painter.fillRect(QRectF(x, y, width, lh), selectionBack);
       painter.setFont(style == CellStyle::HexHighlight ? underlined : plain);
       painter.setPen(selected ? selectionText : colorOf(style));
       const QString piece = text.mid(static_cast<qsizetype>(c), static_cast<qsizetype>(end - c));
-      if (fixedPitch) {
-        painter.drawText(x, y + ascent, piece);
+      // ASCII of a fixed-pitch font advances by exactly one cell; anything else (a letter
+      // that another font supplies, a font that is not fixed-pitch) is put cell by cell.
+      const bool ascii =
+          std::all_of(piece.begin(), piece.end(), [](QChar ch) { return ch.unicode() < 0x80; });
+      if (fixedPitch && ascii) {
+        painter.drawText(QPointF(x, y + ascent), piece);
       } else {
-        // One character per cell keeps the grid exact when the font that was found is not
-        // fixed-pitch.
         for (qsizetype k = 0; k < piece.size(); ++k) {
-          painter.drawText(x + static_cast<int>(k) * cw, y + ascent, QString(piece[k]));
+          painter.drawText(QPointF(x + static_cast<qreal>(k) * cw, y + ascent), QString(piece[k]));
         }
       }
       c = end;

@@ -17,6 +17,9 @@ class HexDumpView : public QAbstractScrollArea {
  public:
   explicit HexDumpView(QWidget* parent = nullptr);
 
+  // The box is read-only: the user can select and copy, never edit.
+  [[nodiscard]] bool isReadOnly() const { return true; }
+
   // Empties the box: no text, no highlight, no selection.
   void clear();
   // Shows a new packet's dump from its top, without highlight or selection.
@@ -57,7 +60,7 @@ class HexDumpView : public QAbstractScrollArea {
   void changeEvent(QEvent* event) override;
 
  private:
-  [[nodiscard]] int charWidth() const;
+  [[nodiscard]] qreal charWidth() const;
   [[nodiscard]] int lineHeight() const;
   [[nodiscard]] std::size_t charsPerLine() const;
   [[nodiscard]] std::size_t positionAt(QPoint point) const;

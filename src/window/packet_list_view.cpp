@@ -3,7 +3,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QTableView>
 
 #include "treegrid/packet_list_model.h"
 #include "window/image_list.h"
@@ -30,12 +29,9 @@ void PacketListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const std::uint32_t record = model->recordAt(index.row());
   const std::uint8_t direction = model->store().direction(record);
 
+  // The selection background is the view's (a blended highlight, see SetUpPacketList); the
+  // text keeps the row's colour over it.
   painter->save();
-  if (option.state & QStyle::State_Selected) {
-    QColor blend = option.palette.color(QPalette::Highlight);
-    blend.setAlpha(kSelectionBlend);
-    painter->fillRect(option.rect, blend);
-  }
   QRect textRect = option.rect.adjusted(kPadding, 0, -kPadding, 0);
   if (index.column() == 0) {
     const QRect imageRect(textRect.left(), option.rect.top() + (option.rect.height() - 16) / 2,
@@ -59,8 +55,29 @@ QSize PacketListDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInde
   return {QFontMetrics(m_font).horizontalAdvance(text) + image + 2 * kPadding, kRowHeight};
 }
 
+void PacketListView::focusInEvent(QFocusEvent* event) {
+  // The item view's own handler would make the first row current.
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+QColor BlendedSelection(const QColor& base, const QColor& highlight) {
+  const auto mix = [](int under, int over) {
+    return (under * (255 - kSelectionBlend) + over * kSelectionBlend + 127) / 255;
+  };
+  return QColor(mix(base.red(), highlight.red()), mix(base.green(), highlight.green()),
+                mix(base.blue(), highlight.blue()));
+}
+
 void SetUpPacketList(QTableView* list, const ImageList& images) {
   list->setItemDelegate(new PacketListDelegate(images, list));
+  QPalette palette = list->palette();
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Highlight,
+                     BlendedSelection(palette.color(group, QPalette::Base),
+                                      palette.color(group, QPalette::Highlight)));
+  }
+  list->setPalette(palette);
   list->setIconSize(QSize(kImageSize, kImageSize));
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setSelectionMode(QAbstractItemView::SingleSelection);

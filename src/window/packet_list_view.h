@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <cstdint>
 
-class QTableView;
+#include <QTableView>
 
 namespace qarnolog {
 
@@ -21,8 +21,10 @@ inline constexpr int kImageDirectionIn = 3;   // green arrow pointing left: Dire
 [[nodiscard]] inline QColor DirectionColor(std::uint8_t direction) {
   return direction != 0 ? QColor(128, 0, 0) : QColor(0, 128, 0);
 }
-// Alpha of the selection colour drawn over a selected row.
+// A selected row is drawn in the highlight colour blended over the row's background with this
+// factor out of 255.
 inline constexpr int kSelectionBlend = 60;
+[[nodiscard]] QColor BlendedSelection(const QColor& base, const QColor& highlight);
 
 // Draws the cells of a PacketListModel.
 class PacketListDelegate : public QStyledItemDelegate {
@@ -39,6 +41,19 @@ class PacketListDelegate : public QStyledItemDelegate {
  private:
   const ImageList& m_images;
   QFont m_font;
+};
+
+// A packet list. Unlike a plain table view it does not make its first row current when it gets
+// the keyboard focus: a row becomes current only when the user picks one, so showing a list
+// never shows a packet by itself.
+class PacketListView : public QTableView {
+  Q_OBJECT
+
+ public:
+  using QTableView::QTableView;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
 };
 
 // Gives a packet list its delegate and selection behaviour (whole rows, one at a time, a right

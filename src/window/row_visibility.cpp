@@ -11,7 +11,8 @@ namespace {
 // back in memory (the store packs them so) are searched as one region, so the searcher runs
 // over long stretches instead of being called once per short packet; a match that straddles
 // two records counts for neither.
-std::vector<std::uint32_t> RecordsWithPattern(const PacketStore& store, const ByteSearcher& search) {
+std::vector<std::uint32_t> RecordsWithPattern(const PacketStore& store,
+                                              const ByteSearcher& search) {
   std::vector<std::uint32_t> found;
   const std::size_t n = search.pattern().size();
   const std::uint32_t size = store.size();

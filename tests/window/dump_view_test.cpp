@@ -75,13 +75,14 @@ class DumpViewTest : public QObject {
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     view.setDump(HexDumpText(ByteString{'a', 'b', 'c', 'd', 'e'}));
-    const int cw = view.fontMetrics().horizontalAdvance('0');
+    const qreal cw = QFontMetricsF(view.font()).horizontalAdvance('0');
     const int y = view.fontMetrics().height() / 2;
+    const auto at = [&](int column) { return QPoint(qRound(column * cw + 1), y); };
     QWidget* vp = view.viewport();
     // Drag over the characters "bcd" (columns 51 to 53).
-    QTest::mousePress(vp, Qt::LeftButton, {}, QPoint(51 * cw + 1, y));
-    QTest::mouseMove(vp, QPoint(54 * cw + 1, y));
-    QTest::mouseRelease(vp, Qt::LeftButton, {}, QPoint(54 * cw + 1, y));
+    QTest::mousePress(vp, Qt::LeftButton, {}, at(51));
+    QTest::mouseMove(vp, at(54));
+    QTest::mouseRelease(vp, Qt::LeftButton, {}, at(54));
     QCOMPARE(view.selectedText(), QStringLiteral("bcd"));
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
@@ -89,7 +90,7 @@ class DumpViewTest : public QObject {
     QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(view.selectedText(), view.dump().text());
     // Double-click takes one hex cell.
-    QTest::mouseDClick(vp, Qt::LeftButton, {}, QPoint(3 * cw + 1, y));
+    QTest::mouseDClick(vp, Qt::LeftButton, {}, at(3));
     QCOMPARE(view.selectedText(), QStringLiteral("62"));
   }
 };

@@ -126,12 +126,12 @@ TEST(VisibleRecords, FilterThenFindOverAStore) {
   const auto add = [&](ByteString bytes, const char* text) {
     store.appendParsed(0, bytes, u"24/12/16 09:05:07:042", {QString(text), {}, {}, {}});
   };
-  add({0x01, 0x0A}, "Login");              // 0: ends with 0A ...
-  add({0x0B, 0x02}, "login");              // 1: ... and this starts with 0B: no match across
-  add({}, "LOGIN");                        // 2: no bytes
-  add({0x0A, 0x0B, 0x0A, 0x0B}, "other");  // 3
+  add({0x01, 0x0A}, "Login");                    // 0: ends with 0A ...
+  add({0x0B, 0x02}, "login");                    // 1: ... and this starts with 0B: no match across
+  add({}, "LOGIN");                              // 2: no bytes
+  add({0x0A, 0x0B, 0x0A, 0x0B}, "other");        // 3
   store.appendUnparsed(ByteString{0x0A, 0x0B});  // 4: bytes only
-  add({0x00, 0x0A, 0x0B}, "login");        // 5
+  add({0x00, 0x0A, 0x0B}, "login");              // 5
   struct Case {
     const char* filter;
     bool negate;
@@ -139,14 +139,14 @@ TEST(VisibleRecords, FilterThenFindOverAStore) {
     std::vector<std::uint32_t> rows;
   };
   const Case cases[] = {
-      {"", false, u"", {0, 1, 2, 3, 4, 5}},
-      {"login", false, u"", {0, 1, 2, 5}},
-      {"login", true, u"", {3, 4}},  // the unparsed row has no text: a negated filter shows it
-      {"", false, u"0a 0B", {3, 4, 5}},
-      {"login", false, u"0A0B", {5}},
-      {"", false, u"0A0", {}},  // an invalid hex text hides every row
-      {"", false, u"0G", {}},
-      {"", false, u"0B", {1, 3, 4, 5}},
+      {"",      false, u"",      {0, 1, 2, 3, 4, 5}},
+      {"login", false, u"",      {0, 1, 2, 5}      },
+      {"login", true,  u"",      {3, 4}            }, // the unparsed row has no text: a negated filter shows it
+      {"",      false, u"0a 0B", {3, 4, 5}         },
+      {"login", false, u"0A0B",  {5}               },
+      {"",      false, u"0A0",   {}                }, // an invalid hex text hides every row
+      {"",      false, u"0G",    {}                },
+      {"",      false, u"0B",    {1, 3, 4, 5}      },
   };
   for (const Case& c : cases) {
     const FilterTest filter(QString(c.filter), c.negate);
