@@ -6,8 +6,8 @@
 # go to the demo (for instance --fast).
 #
 # Without a display it starts a virtual X server, hands the whole session over at once, widens
-# the window so that every column of the packet list shows, opens alice's contact list (a click
-# into the packet list, Up to its first row, then seven times Down),
+# the window and its field tree so that every column and field name shows, opens alice's
+# contact list (a click into the packet list, Up to its first row, then seven times Down),
 # saves a screenshot of the screen as <build-dir>/demo-screenshot.png, and stops the server
 # when the demo has quit (after DEMO_SECONDS, default 8).
 #
@@ -51,7 +51,7 @@ trap cleanup EXIT
 display=""
 for n in $(seq 90 199); do
   [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 1440x960x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 50); do
     [ -e "/tmp/.X11-unix/X$n" ] && break
@@ -84,11 +84,15 @@ if command -v xdotool >/dev/null; then
   window=$(timeout 15 xdotool search --sync --onlyvisible --name ' - RUV Analyzer' 2>/dev/null |
              head -n 1 || true)
   if [ -n "$window" ]; then
-    xdotool windowsize --sync "$window" 1160 820 2>/dev/null || true
+    xdotool windowsize --sync "$window" 1320 820 2>/dev/null || true
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    # The packet list lies right of the 200-pixel field tree and above the 300-pixel dump.
-    xdotool mousemove --sync $((X + 200 + (WIDTH - 200) / 2)) $((Y + 100)) click 1
+    # The splitter right of the 200-pixel field tree, dragged to make the tree 400 pixels wide.
+    xdotool mousemove --sync $((X + 202)) $((Y + 200)) mousedown 1 \
+      mousemove --sync $((X + 402)) $((Y + 200)) mouseup 1
+    sleep 0.3
+    # The packet list lies right of the field tree and above the 300-pixel dump.
+    xdotool mousemove --sync $((X + 400 + (WIDTH - 400) / 2)) $((Y + 100)) click 1
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     for _ in $(seq 30); do xdotool key Up; done
     for _ in $(seq 7); do xdotool key Down; done
