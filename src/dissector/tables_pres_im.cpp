@@ -6,6 +6,7 @@
 
 #include "dissector/display_names.h"
 #include "dissector/families.h"
+#include "dissector/tables_shared.h"
 
 namespace qarnolog {
 
@@ -70,11 +71,8 @@ constexpr std::array<WtldRow, 20> kPresSrvContactOnline = {{
     {0x1001, "TranspID",                             DWordDec},
 }};
 
-// QARNO_BEX_PRES_SRV_CONTACT_OFFLINE
-constexpr std::array<WtldRow, 2> kPresSrvContactOffline = {{
-    {0x0001, "Account",  Utf8Text},
-    {0x1001, "TranspID", DWordDec},
-}};
+// QARNO_BEX_PRES_SRV_CONTACT_OFFLINE: the rows of the shared account and transport table,
+// kAccountTranspIdRows in tables_shared.h
 
 // QARNO_BEX_PRES_CLI_REQ_PRES_INFO and QARNO_BEX_PRES_CLI_REQ_OWN_MAIL_URL
 constexpr std::array<WtldRow, 1> kPresTranspIdOnly = {{
@@ -188,7 +186,7 @@ constexpr BexTable kPresSrvParamsReplyTable = {kPresSrvParamsReply};
 constexpr BexTable kPresCliSetPresInfoTable = {kPresCliSetPresInfo};
 constexpr BexTable kPresCliSetStatusTable = {kPresCliSetStatus};
 constexpr BexTable kPresSrvContactOnlineTable = {kPresSrvContactOnline};
-constexpr BexTable kPresSrvContactOfflineTable = {kPresSrvContactOffline};
+constexpr BexTable kPresSrvContactOfflineTable = {kAccountTranspIdRows};
 constexpr BexTable kPresTranspIdOnlyTable = {kPresTranspIdOnly};
 constexpr BexTable kPresSrvPresInfoTable = {kPresSrvPresInfo};
 constexpr BexTable kPresSrvMailNotifTable = {kPresSrvMailNotif};

@@ -6,6 +6,7 @@
 
 #include "dissector/display_names.h"
 #include "dissector/families.h"
+#include "dissector/tables_shared.h"
 
 namespace qarnolog {
 
@@ -26,11 +27,8 @@ constexpr std::array<WtldRow, 6> kUdSrvParamsReply = {{
     {0x0006, "Secure email/password change URL", Utf8Text},
 }};
 
-// QARNO_BEX_UD_CLI_DETAILS_REQ
-constexpr std::array<WtldRow, 2> kUdCliDetailsReq = {{
-    {0x0001, "Account",  Utf8Text},
-    {0x1001, "TranspID", DWordDec},
-}};
+// QARNO_BEX_UD_CLI_DETAILS_REQ: the rows of the shared account and transport table,
+// kAccountTranspIdRows in tables_shared.h
 
 // QARNO_BEX_UD_SRV_DETAILS_REQ_REPLY
 constexpr std::array<WtldRow, 29> kUdSrvDetailsReqReply = {{
@@ -323,7 +321,7 @@ constexpr std::array<WtldRow, 2> kTpSrvOwnAvatarHash = {{
 // clang-format on
 
 constexpr BexTable kUdSrvParamsReplyTable = {kUdSrvParamsReply};
-constexpr BexTable kUdCliDetailsReqTable = {kUdCliDetailsReq};
+constexpr BexTable kUdCliDetailsReqTable = {kAccountTranspIdRows};
 constexpr BexTable kUdSrvDetailsReqReplyTable = {kUdSrvDetailsReqReply};
 constexpr BexTable kUdCliDetailsUpdTable = {kUdCliDetailsUpd};
 constexpr BexTable kUdSrvDetailsUpdReplyTable = {kUdSrvDetailsUpdReply};
