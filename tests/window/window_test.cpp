@@ -186,7 +186,6 @@ class WindowTest : public QObject {
         {1, 0,  1}
     };
     QCOMPARE(w().RichEditDump()->highlightRuns(), lengthRuns);
-    save(m_w.get(), "window_decoded_packet.png");
 
     // The find marks its first match after the packet is shown, and at every apply.
     QTest::keyClicks(w().EditFind(), "bc");
@@ -199,6 +198,33 @@ class WindowTest : public QObject {
     setText(w().EditFilter(), "lo");
     QCOMPARE(shownNumbers(0), QStringList({"1"}));
     save(m_w.get(), "window_filtered_list.png");
+  }
+
+  void decodedPacketWithAFocusedField() {
+    // QARNO_BEX_COM_SRV_HELLO with a raw-text key (Cyrillic included) and a host name.
+    std::vector<std::uint8_t> data = wtld(0x0002, {'k', 'e', 'y', '-', 0xC0, 0xFF});
+    const std::vector<std::uint8_t> host = wtld(0x0003, {'s', 'r', 'v', '.', 'o', 'r', 'g'});
+    data.insert(data.end(), host.begin(), host.end());
+    send(1, bex(0x0001, 0x0002, data), {}, 0);
+    shownNumbers(0);
+    clickRow(0, 5);
+    QCOMPARE(w().shownRecord(), 5u);
+    FieldView* tree = w().VstPkt();
+    const QModelIndex root = tree->model()->index(0, 0);
+    const QModelIndex dataNode = tree->model()->index(6, 0, root);
+    QCOMPARE(dataNode.data().toString(), QStringLiteral("Data"));
+    QVERIFY(tree->isExpanded(dataNode));
+    // The second wTLD starts at position 18 + 14 = 32; its node spans its 4-byte type, offsets
+    // 31 to 34: the last byte of row 1 and three of row 2.
+    const QModelIndex second = tree->model()->index(1, 0, dataNode);
+    tree->setFocus();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(second).center());
+    save(m_w.get(), "window_decoded_packet.png");
+    const std::vector<DumpRun> runs{
+        {1, 15, 1},
+        {2, 0,  3}
+    };
+    QCOMPARE(w().RichEditDump()->highlightRuns(), runs);
   }
 
   void doubleClickClosesATab() {
