@@ -1,42 +1,17 @@
-// Test helpers: build a BEX from wTLDs and look at what the dissector makes of it.
+// Test helpers of the client-family tables: look at what the dissector makes of a BEX built
+// from wTLDs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
-#include "dissector/field_tree.h"
-#include "wire/bytes.h"
+#include "support/bex_builder.h"
 
 namespace qarnolog::test {
 
-// `width` bytes of `number`, big-endian; zeros in front beyond 8 bytes.
-ByteString Be(std::uint64_t number, int width);
-// The characters of `text` as bytes.
-ByteString Ascii(std::string_view text);
-// The byte strings one after another.
-template <typename... More>
-ByteString Cat(ByteString first, const More&... more) {
-  (first.insert(first.end(), more.begin(), more.end()), ...);
-  return first;
-}
-
-// One wTLD as it stands on the wire: type (4), length (4), value; the declared length is the
-// value's size.
-ByteString WtldBytes(std::uint32_t type, const ByteString& value);
-// One sTLD: type (2), length (2), value.
-ByteString StldBytes(std::uint16_t type, const ByteString& value);
-
-// A whole packet: identifier byte 0x23, Seq 1, the BEX type and sub-type, RequestId 0, the
-// data length, then `data`.
-ByteString BexPacket(std::uint16_t type, std::uint16_t sub, const ByteString& data);
-
-// The packet's tree after DissectBex (extension type 0).
-FieldTree Dissect(const ByteString& packet);
+// The packet's tree after DissectBex (extension type 0) as indented text.
 std::string DissectText(const ByteString& packet);
-
-// The "Data" node of a dissected tree (the root's last child), or kNoNode when there is none.
-NodeId DataNode(const FieldTree& tree);
 
 // How the `index`-th wTLD under "Data" shows: "Name=Value" of its value node ("Name" alone for
 // an empty value), or the wTLD node's own name when it has no value node.

@@ -27,10 +27,10 @@ std::string Fill(std::string text,
 // QARNO_BEX_EXT_MAN_CLI_PARAMS with six wTLDs: 0x0001 "QL", 0x0005 00, 0x0010 "T", 0x0011 "x",
 // 0x2003 01, and 0x0000 with no value. The positions are the same for every extension type;
 // only the names of 0x0010 and above change.
-const ByteString kCliParams =
-    Bex(0x1000, 0x0003,
-        {Wtld(0x0001, Text("QL")), Wtld(0x0005, Hex("00")), Wtld(0x0010, Text("T")),
-         Wtld(0x0011, Text("x")), Wtld(0x2003, Hex("01")), Wtld(0x0000, {})});
+const ByteString kCliParams = BexPacket(
+    0x1000, 0x0003,
+    Cat(WtldBytes(0x0001, Ascii("QL")), WtldBytes(0x0005, Hex("00")), WtldBytes(0x0010, Ascii("T")),
+        WtldBytes(0x0011, Ascii("x")), WtldBytes(0x2003, Hex("01")), WtldBytes(0x0000, {})));
 
 constexpr std::string_view kCliParamsData =
     "  Data [18-71]\n"
@@ -87,9 +87,10 @@ TEST(ServerTablesDecoding, ParamsRowsFollowTheExtensionType) {
 // Only a transport gets named fields; for any other extension type every wTLD is still read
 // and consumed, at the same positions.
 TEST(ServerTablesDecoding, CreateIsNamedForTransportsOnly) {
-  const ByteString packet = Bex(
-      0x1000, 0x0004,
-      {Wtld(0x0001, Hex("0007")), Wtld(0x0003, Hex("0000000000000100")), Wtld(0x0004, Text("OS"))});
+  const ByteString packet =
+      BexPacket(0x1000, 0x0004,
+                Cat(WtldBytes(0x0001, Hex("0007")), WtldBytes(0x0003, Hex("0000000000000100")),
+                    WtldBytes(0x0004, Ascii("OS"))));
   constexpr std::string_view data =
       "  Data [18-53]\n"
       "    wTLD (0x00000001) [18-21]\n"
@@ -133,8 +134,9 @@ ByteString ServerParams(std::uint16_t bexSub, const char* itemsCount) {
           "4D61746573");
   ByteString list = Hex(itemsCount);
   list.insert(list.end(), item.begin(), item.end());
-  return Bex(0xF001, bexSub,
-             {Wtld(0x0002, Hex("00001F90")), Wtld(0x002D, list), Wtld(0x0026, Hex("01"))});
+  return BexPacket(0xF001, bexSub,
+                   Cat(WtldBytes(0x0002, Hex("00001F90")), WtldBytes(0x002D, list),
+                       WtldBytes(0x0026, Hex("01"))));
 }
 
 constexpr std::string_view kServerParamsData =

@@ -121,14 +121,14 @@ TEST(ServerTablesFields, EachWtldShowsItsNameAndValue) {
     SCOPED_TRACE(testing::Message() << std::hex << "BEX " << c.bexType << "/" << c.bexSub << " ext "
                                     << c.extType << " wTLD " << c.wtldType);
     const FieldTree tree =
-        Dissect(Bex(c.bexType, c.bexSub, {Wtld(c.wtldType, Hex(c.valueHex))}), c.extType);
+        Dissect(BexPacket(c.bexType, c.bexSub, WtldBytes(c.wtldType, Hex(c.valueHex))), c.extType);
     EXPECT_EQ(FirstValueLine(tree), c.shown);
   }
 }
 
 // The administration type is above 0x7FFF: read as a signed number it would match no family.
 TEST(ServerTablesFields, AdministrationTypeIsComparedUnsigned) {
-  const FieldTree tree = Dissect(Bex(0xF001, 0x000B, {Wtld(0x0001, Hex("00000003"))}), 0);
+  const FieldTree tree = Dissect(BexPacket(0xF001, 0x000B, WtldBytes(0x0001, Hex("00000003"))), 0);
   EXPECT_EQ(tree.data(tree.child(tree.child(kNoNode, 0), 2)).Value, "0xF001");
   EXPECT_EQ(FirstValueLine(tree), "Current clients count=3");
   EXPECT_EQ(FindBexTable(0xF001, 0x000B, 0), WadmTable(0x000B, 0));
@@ -167,8 +167,10 @@ TEST(ServerTablesFields, SubTypesWithoutTableLeaveDataEmpty) {
     for (const std::uint16_t extType : {0, 1, 2}) {
       SCOPED_TRACE(testing::Message()
                    << std::hex << "BEX " << c.bexType << "/" << c.bexSub << " ext " << extType);
-      const FieldTree tree = Dissect(
-          Bex(c.bexType, c.bexSub, {Wtld(0x0001, Hex("0001")), Wtld(0x0002, Hex("00"))}), extType);
+      const FieldTree tree =
+          Dissect(BexPacket(c.bexType, c.bexSub,
+                            Cat(WtldBytes(0x0001, Hex("0001")), WtldBytes(0x0002, Hex("00")))),
+                  extType);
       EXPECT_EQ(tree.childCount(DataNode(tree)), c.decoded ? 2u : 0u);
     }
   }
