@@ -265,6 +265,25 @@ class RegistryTest : public QObject {
     QCOMPARE(model.rowCount(), 2);
   }
 
+  void windowsOfOneNameShareASectionAndTheOldestIsStoredLast() {
+    TfrmLog& oldest = window(open(QStringLiteral("Twin")));
+    TfrmLog& newest = window(open(QStringLiteral("Twin")));
+    QVERIFY(&oldest != &newest);
+    oldest.move(111, 112);
+    newest.move(333, 334);
+    QTest::qWait(1);
+    TProtoLoggerRec rec{};
+    rec.Logger = &newest;
+    QCOMPARE(m_log->deleteLogger(rec), 1);
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto text = DecodeLayoutText(file.readAll());
+    QVERIFY(text.has_value());
+    QCOMPARE(text->count(QStringLiteral("[Twin]")), 1);
+    QCOMPARE(ParseLayout(*text, u"Twin").left, oldest.frameGeometry().x());
+    QVERIFY(m_log->isRegistered(&oldest));
+  }
+
   void layoutRoundTripKeepsOtherSections() {
     const QString foreign = QStringLiteral("[Other]\r\nleft=1\r\nKeep=me\r\n");
     {
