@@ -221,6 +221,32 @@ QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Col2Text) == 24, "Col2Text");
 QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Col3Text) == 28, "Col3Text");
 QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Col4Text) == 32, "Col4Text");
 #undef QARNOLOG_STATIC_ASSERT
+#elif UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
+/* On 64-bit targets the handle and the pointers are 8 bytes wide and naturally aligned; every
+ * other field keeps its width and order. */
+#ifdef __cplusplus
+#define QARNOLOG_STATIC_ASSERT(cond, msg) static_assert(cond, msg)
+#else
+#define QARNOLOG_STATIC_ASSERT(cond, msg) _Static_assert(cond, msg)
+#endif
+QARNOLOG_STATIC_ASSERT(sizeof(TProtoLoggerRec) == 24, "TProtoLoggerRec size");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoLoggerRec, Reserved1) == 8, "Reserved1");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoLoggerRec, Reserved2) == 12, "Reserved2");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoLoggerRec, LoggerName) == 16, "LoggerName");
+QARNOLOG_STATIC_ASSERT(sizeof(TProtoConnRec) == 80, "TProtoConnRec size");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, ConnId) == 8, "ConnId");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, Reserved) == 12, "Reserved");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, TabCaption) == 24, "TabCaption");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, Col4Title) == 56, "Col4Title");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, Col1Width) == 64, "Col1Width");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoConnRec, Col4Width) == 76, "Col4Width");
+QARNOLOG_STATIC_ASSERT(sizeof(TProtoPacketRec) == 64, "TProtoPacketRec size");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Bytes) == 8, "Bytes");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, ByteCount) == 16, "ByteCount");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Reserved) == 20, "Reserved");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Col1Text) == 32, "Col1Text");
+QARNOLOG_STATIC_ASSERT(offsetof(TProtoPacketRec, Col4Text) == 56, "Col4Text");
+#undef QARNOLOG_STATIC_ASSERT
 #endif
 
 #endif /* QARNOLOG_QARNOLOG_H */
