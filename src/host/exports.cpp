@@ -29,10 +29,7 @@ RegistryHolder::~RegistryHolder() {
 
 __attribute__((destructor)) void unloadLibrary() {
   if (g_processExiting) return;
-  try {
-    std::unique_ptr<qarnolog::TProtoLog> doomed = std::move(g_protoLog.registry);
-  } catch (...) {
-  }
+  std::unique_ptr<qarnolog::TProtoLog> doomed = std::move(g_protoLog.registry);
 }
 
 // The registry for a call, or null before the first window or on a foreign thread.

@@ -8,6 +8,8 @@
 
 #if defined(_WIN32)
 #include <windows.h>
+
+#include <iterator>  // std::size
 #else
 #include <dlfcn.h>  // dladdr
 #endif
