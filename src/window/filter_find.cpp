@@ -48,36 +48,40 @@ bool FilterTest::contains(QAnyStringView text) const {
   });
 }
 
+namespace {
+
+// How common a byte value is in packets: 3 for zero, 2 for other control bytes, space and 0xFF,
+// 1 for printable ASCII, 0 for the rest.
+int Commonness(std::uint8_t byte) {
+  if (byte == 0x00) return 3;
+  if (byte <= 0x20 || byte == 0xFF) return 2;
+  if (byte < 0x7F) return 1;
+  return 0;
+}
+
+}  // namespace
+
 ByteSearcher::ByteSearcher(ByteString pattern) : m_pattern(std::move(pattern)) {
-  const std::size_t n = m_pattern.size();
-  m_skip.fill(n);
-  for (std::size_t i = 0; i + 1 < n; ++i) m_skip[m_pattern[i]] = n - 1 - i;
+  for (std::size_t i = 1; i < m_pattern.size(); ++i) {
+    if (Commonness(m_pattern[i]) < Commonness(m_pattern[m_anchor])) m_anchor = i;
+  }
 }
 
 std::optional<std::size_t> ByteSearcher::find(ByteView haystack) const {
   const std::size_t n = m_pattern.size();
   if (n == 0 || haystack.size() < n) return std::nullopt;
   const std::uint8_t* const begin = haystack.data();
-  const std::uint8_t* const stop = begin + (haystack.size() - n) + 1;  // last start + 1
-  if (n <= 2) {
-    const std::uint8_t first = m_pattern[0];
-    const std::uint8_t* at = begin;
-    while (at < stop) {
-      const void* hit = std::memchr(at, first, static_cast<std::size_t>(stop - at));
-      if (hit == nullptr) return std::nullopt;
-      at = static_cast<const std::uint8_t*>(hit);
-      if (n == 1 || at[1] == m_pattern[1]) return static_cast<std::size_t>(at - begin);
-      ++at;
-    }
-    return std::nullopt;
-  }
-  const std::uint8_t lastByte = m_pattern[n - 1];
-  for (const std::uint8_t* at = begin; at < stop;) {
-    const std::uint8_t tail = at[n - 1];
-    if (tail == lastByte && std::memcmp(at, m_pattern.data(), n - 1) == 0) {
-      return static_cast<std::size_t>(at - begin);
-    }
-    at += m_skip[tail];
+  const std::size_t starts = haystack.size() - n + 1;  // possible start offsets
+  const std::uint8_t anchor = m_pattern[m_anchor];
+  const std::uint8_t* at = begin + m_anchor;
+  const std::uint8_t* const stop = at + starts;
+  while (at < stop) {
+    const void* hit = std::memchr(at, anchor, static_cast<std::size_t>(stop - at));
+    if (hit == nullptr) return std::nullopt;
+    const std::uint8_t* const start = static_cast<const std::uint8_t*>(hit) - m_anchor;
+    if (std::memcmp(start, m_pattern.data(), n) == 0)
+      return static_cast<std::size_t>(start - begin);
+    at = static_cast<const std::uint8_t*>(hit) + 1;
   }
   return std::nullopt;
 }

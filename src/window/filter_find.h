@@ -5,7 +5,6 @@
 #include <QAnyStringView>
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -43,8 +42,11 @@ class FilterTest {
   bool m_negate = false;
 };
 
-// Finds one byte string in others: memchr-driven for patterns of up to two bytes,
-// Boyer-Moore-Horspool for longer ones. Copyable; an empty pattern is found nowhere.
+// Finds one byte string in others. It runs memchr over the haystack for one byte of the
+// pattern, the one least likely to be common in packets (zeros, control bytes and ASCII text
+// are common), and compares the whole pattern at each hit: memchr scans many bytes per step,
+// where a skip-table search such as Boyer-Moore-Horspool is held up by one dependent load per
+// step. Copyable; an empty pattern is found nowhere.
 class ByteSearcher {
  public:
   ByteSearcher() = default;
@@ -56,7 +58,7 @@ class ByteSearcher {
 
  private:
   ByteString m_pattern;
-  std::array<std::size_t, 256> m_skip{};
+  std::size_t m_anchor = 0;  // index of the byte that memchr looks for
 };
 
 // The find of EditFind and CheckBoxHex.

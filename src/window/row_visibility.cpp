@@ -8,7 +8,7 @@ namespace qarnolog {
 namespace {
 
 // The records whose bytes hold the find pattern, ascending. Records whose bytes lie back to
-// back in memory (the store packs them so) are searched as one region, so the searcher runs
+// back in one chunk of the store's byte arena are searched as one region, so the searcher runs
 // over long stretches instead of being called once per short packet; a match that straddles
 // two records counts for neither.
 std::vector<std::uint32_t> RecordsWithPattern(const PacketStore& store,
@@ -19,27 +19,36 @@ std::vector<std::uint32_t> RecordsWithPattern(const PacketStore& store,
   if (n == 0) return found;
   std::uint32_t r = 0;
   while (r < size) {
-    // The region of records r to e - 1.
-    const std::uint8_t* const begin = store.bytes(r).data();
-    const std::uint8_t* end = begin + store.bytes(r).size();
-    std::uint32_t e = r + 1;
-    while (e < size && store.bytes(e).data() == end) end += store.bytes(e++).size();
-    if (begin == nullptr) {  // only empty records
-      r = e;
+    // An empty record has no place in the arena: it starts no region.
+    if (store.record(r).ByteCount == 0) {
+      ++r;
       continue;
     }
+    // The region of records r to e - 1: each next record starts where the one before ends,
+    // in the same chunk of the byte arena.
+    const std::uint8_t* const begin = store.bytes(r).data();
+    ArenaLocation next = store.record(r).Bytes;
+    next.offset += store.record(r).ByteCount;
+    std::uint32_t e = r + 1;
+    for (; e < size; ++e) {
+      const TIntLogData& record = store.record(e);
+      if (record.Bytes.chunk != next.chunk || record.Bytes.offset != next.offset) break;
+      next.offset += record.ByteCount;
+    }
+    const std::uint8_t* const end = store.bytes(e - 1).data() + store.bytes(e - 1).size();
     const std::uint8_t* cursor = begin;
     std::uint32_t rec = r;
+    const std::uint8_t* recordEnd = begin + store.record(rec).ByteCount;
     while (cursor < end) {
       const auto at = search.find(ByteView(cursor, static_cast<std::size_t>(end - cursor)));
       if (!at) break;
       const std::uint8_t* const match = cursor + *at;
-      while (store.bytes(rec).data() + store.bytes(rec).size() <= match) ++rec;
-      const std::uint8_t* const recordEnd = store.bytes(rec).data() + store.bytes(rec).size();
+      while (recordEnd <= match) recordEnd += store.record(++rec).ByteCount;
       if (match + n <= recordEnd) {
         found.push_back(rec);
+        if (++rec == e) break;
         cursor = recordEnd;
-        ++rec;
+        recordEnd += store.record(rec).ByteCount;
       } else {
         cursor = match + 1;
       }

@@ -159,5 +159,16 @@ TEST(VisibleRecords, FilterThenFindOverAStore) {
   }
 }
 
+TEST(VisibleRecords, EmptyPacketsBeforeAndBetweenOthers) {
+  // The first bytes stored start the arena, where an empty record's location also points.
+  PacketStore store;
+  store.appendUnparsed({});
+  store.appendUnparsed(ByteString{0x0A, 0x0B});
+  store.appendUnparsed({});
+  store.appendUnparsed(ByteString{0x0B, 0x0A, 0x0B});
+  const std::vector<std::uint32_t> rows{1, 3};
+  EXPECT_EQ(VisibleRecords(store, FilterTest(), FindTest("0A0B", true)), rows);
+}
+
 }  // namespace
 }  // namespace qarnolog
