@@ -3,6 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include "window/field_view.h"
@@ -96,6 +97,27 @@ class FieldViewTest : public QObject {
     Focus(view, "Data");
     QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QStringLiteral("Data"));
+  }
+
+  void tooltipOnlyForCutOffText() {
+    FieldView view;
+    view.resize(140, 200);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    FieldTree tree;
+    const NodeId root = tree.append(kNoNode, {"Root", "", 1, 20});
+    tree.append(root, {"Short", "", 1, 1});
+    tree.append(root, {"Server key", "a value far too long for a narrow tree", 2, 9});
+    tree.setExpanded(root, true);
+    view.showTree(std::move(tree));
+    const auto tipAt = [&](NodeId node) {
+      const QPoint pos = view.visualRect(view.fieldModel().indexOf(node)).center();
+      QHelpEvent help(QEvent::ToolTip, pos, view.viewport()->mapToGlobal(pos));
+      QCoreApplication::sendEvent(view.viewport(), &help);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tipAt(1), QString());
+    QCOMPARE(tipAt(2), QStringLiteral("Server key=a value far too long for a narrow tree"));
   }
 
   void doubleClickExpandsEveryNode() {

@@ -166,6 +166,12 @@ class WindowTest : public QObject {
     QCOMPARE(w().RichEditDump()->dump().text(), clickedDump);
     QCOMPARE(w().VstPkt()->model()->rowCount(w().VstPkt()->model()->index(0, 0)), clickedNodes);
     QCOMPARE(w().shownRecord(), 1u);
+    // A right click selects and shows a row too.
+    QTableView* list = w().tab(0)->List();
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {},
+                      list->visualRect(list->model()->index(2, 1)).center());
+    QCOMPARE(w().shownRecord(), 2u);
+    QVERIFY(list->selectionModel()->isRowSelected(2, {}));
     // A row that does not parse shows its bytes and no tree.
     clickRow(0, 3);
     QCOMPARE(w().RichEditDump()->dump().byteCount(), 3u);
