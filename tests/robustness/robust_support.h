@@ -150,16 +150,29 @@ inline std::vector<std::unique_ptr<Packet>> samplePackets() {
   return p;
 }
 
-// Resident memory in bytes from /proc/self/statm, after glibc has handed freed heap pages back
-// to the system: what remains is what the process still holds.
-inline std::size_t residentBytes() {
+// Resident memory from /proc/self/statm, after glibc has handed freed heap pages back to the
+// system: all of it, and the part that is not backed by files (heap, stacks, anonymous maps),
+// which leaves out the library code that a run pages in as it reaches new paths.
+struct Resident {
+  std::size_t all = 0;
+  std::size_t anonymous = 0;
+};
+
+inline Resident resident() {
   malloc_trim(0);
   std::FILE* statm = std::fopen("/proc/self/statm", "r");
-  if (statm == nullptr) return 0;
-  unsigned long size = 0, resident = 0;
-  const int read = std::fscanf(statm, "%lu %lu", &size, &resident);
+  if (statm == nullptr) return {};
+  unsigned long size = 0, pages = 0, shared = 0;
+  const int read = std::fscanf(statm, "%lu %lu %lu", &size, &pages, &shared);
   std::fclose(statm);
-  return read == 2 ? std::size_t(resident) * std::size_t(sysconf(_SC_PAGESIZE)) : 0;
+  if (read != 3) return {};
+  const auto page = std::size_t(sysconf(_SC_PAGESIZE));
+  return {pages * page, (pages - shared) * page};
+}
+
+// Bytes of heap in use (allocated and not freed), from glibc.
+inline std::size_t heapInUse() {
+  return mallinfo2().uordblks;
 }
 
 // The address space in use, from /proc/self/statm.
