@@ -175,6 +175,12 @@ inline std::size_t heapInUse() {
   return mallinfo2().uordblks;
 }
 
+// Whether memory figures say anything: not in the sanitized build, and not when the heap is
+// not glibc's (under valgrind the heap in use reads as 0).
+inline bool measurable(std::size_t heapAtStart) {
+  return !kSanitized && heapAtStart > 0;
+}
+
 // The address space in use, from /proc/self/statm.
 inline std::size_t virtualBytes() {
   std::FILE* statm = std::fopen("/proc/self/statm", "r");
