@@ -2,6 +2,7 @@
 #include "treegrid/packet_list_model.h"
 
 #include <algorithm>
+#include <functional>  // std::greater_equal
 #include <limits>
 
 namespace qarnolog {
@@ -79,11 +80,18 @@ void PacketListModel::setArrivalHook(ArrivalHook hook) {
 
 void PacketListModel::setVisibleRows(std::vector<std::uint32_t> rows) {
   const std::uint32_t size = m_store.size();
-  rows.erase(
-      std::remove_if(rows.begin(), rows.end(), [size](std::uint32_t r) { return r >= size; }),
-      rows.end());
-  if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // Rows as the filter and the find give them (ascending, unique, in the store) are taken as
+  // they are after one look; anything else is put in order first.
+  const bool ordered =
+      std::adjacent_find(rows.begin(), rows.end(), std::greater_equal<>()) == rows.end() &&
+      (rows.empty() || rows.back() < size);
+  if (!ordered) {
+    rows.erase(
+        std::remove_if(rows.begin(), rows.end(), [size](std::uint32_t r) { return r >= size; }),
+        rows.end());
+    if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  }
   beginResetModel();
   m_visible = std::move(rows);
   m_pending.clear();

@@ -2,10 +2,16 @@
 #include "window/filter_find.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>      // std::countr_zero
 #include <cstring>  // std::memchr, std::memcmp
 #include <string>
 #include <string_view>
 #include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>  // 16-byte loads and compares
+#endif
 
 #include "wire/hex.h"
 #include "wire/text.h"
@@ -84,6 +90,86 @@ std::optional<std::size_t> ByteSearcher::find(ByteView haystack) const {
     at = static_cast<const std::uint8_t*>(hit) + 1;
   }
   return std::nullopt;
+}
+
+TextSearcher::TextSearcher(std::string pattern, std::string_view sample)
+    : m_pattern(std::move(pattern)) {
+  const std::size_t n = m_pattern.size();
+  if (n == 0) return;
+  std::array<std::size_t, 256> count{};
+  for (const char c : sample) ++count[static_cast<unsigned char>(c)];
+  const auto countAt = [&](std::size_t i) {
+    return count[static_cast<unsigned char>(m_pattern[i])];
+  };
+  for (std::size_t i = 1; i < n; ++i) {
+    if (countAt(i) < countAt(m_first)) m_first = i;
+  }
+  // The second byte: the least common one of another value, when there is one (the same value
+  // again rules out little); else the position farthest from the first.
+  m_second = m_first < n / 2 ? n - 1 : 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (m_pattern[i] == m_pattern[m_first]) continue;
+    if (m_pattern[m_second] == m_pattern[m_first] || countAt(i) < countAt(m_second)) m_second = i;
+  }
+}
+
+const char* TextSearcher::find(const char* begin, const char* end) const {
+  const std::size_t n = m_pattern.size();
+  if (n == 0 || begin == nullptr || end <= begin || static_cast<std::size_t>(end - begin) < n)
+    return nullptr;
+  const char* const last = end - n;  // the last possible start
+  const char* at = begin;
+  const char first = m_pattern[m_first];
+#if defined(__SSE2__)
+  const char second = m_pattern[m_second];
+  const __m128i firsts = _mm_set1_epi8(first);
+  const __m128i seconds = _mm_set1_epi8(second);
+  // Bit k: the two bytes agree for the start p + k (k < 16).
+  const auto agree = [&](const char* p) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + m_first));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + m_second));
+    return static_cast<std::uint32_t>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(x, firsts), _mm_cmpeq_epi8(y, seconds))));
+  };
+  // The first start among the bits of `mask` (bit k: start at + k) where the whole pattern is.
+  const auto verify = [&](std::uint32_t mask) -> const char* {
+    // Two bytes at distinct places cover a pattern of up to two: no more to compare.
+    if (mask != 0 && n <= 2) return at + std::countr_zero(mask);
+    for (; mask != 0; mask &= mask - 1) {
+      const char* const start = at + std::countr_zero(mask);
+      if (std::memcmp(start, m_pattern.data(), n) == 0) return start;
+    }
+    return nullptr;
+  };
+  // Starts at .. at + 31 are tested together while the loads stay in the range: the farthest
+  // byte read is at + 31 + (n - 1), below end exactly when at + 31 <= last.
+  for (; last - at >= 31; at += 32) {
+    const std::uint32_t mask = agree(at) | agree(at + 16) << 16;
+    if (mask == 0) continue;
+    if (const char* const found = verify(mask)) return found;
+  }
+  if (last - at >= 15) {
+    if (const char* const found = verify(agree(at))) return found;
+    at += 16;
+  }
+  for (; at <= last; ++at) {
+    if (at[m_first] == first && at[m_second] == second && std::memcmp(at, m_pattern.data(), n) == 0)
+      return at;
+  }
+#else
+  // memchr for the least common byte, then the whole pattern at each hit.
+  const char* probe = at + m_first;
+  const char* const stop = last + m_first + 1;
+  while (probe < stop) {
+    const void* hit = std::memchr(probe, static_cast<unsigned char>(first),
+                                  static_cast<std::size_t>(stop - probe));
+    if (hit == nullptr) return nullptr;
+    const char* const start = static_cast<const char*>(hit) - m_first;
+    if (std::memcmp(start, m_pattern.data(), n) == 0) return start;
+    probe = static_cast<const char*>(hit) + 1;
+  }
+#endif
+  return nullptr;
 }
 
 FindTest::FindTest(const QString& editText, bool hex)

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "window/hex_dump_text.h"  // ByteRange
 #include "wire/bytes.h"
@@ -26,6 +27,11 @@ class FilterTest {
 
   // False when the edit's text is empty after trimming: then every row passes.
   [[nodiscard]] bool active() const { return !m_pattern.isEmpty(); }
+  [[nodiscard]] bool negated() const { return m_negate; }
+  // Whether the trimmed pattern fits Latin-1; only then can a Latin-1 text contain it.
+  [[nodiscard]] bool latin1Fits() const { return m_latin1Fits; }
+  // The trimmed pattern in Latin-1 (empty when it does not fit).
+  [[nodiscard]] const std::string& latin1Pattern() const { return m_latin1; }
   // Whether a row passes, given its lower-cased filter text (Latin-1 or UTF-16).
   [[nodiscard]] bool passes(QAnyStringView loweredRowText) const {
     if (m_pattern.isEmpty()) return true;
@@ -59,6 +65,29 @@ class ByteSearcher {
  private:
   ByteString m_pattern;
   std::size_t m_anchor = 0;  // index of the byte that memchr looks for
+};
+
+// Finds one Latin-1 string in long texts, such as the filter texts of many rows stored back to
+// back. Each step compares 16 positions at once for two bytes of the pattern at their distance
+// in it (the two least common in a sample of the texts to search), and compares the whole
+// pattern only where both agree: on lower-cased row texts most single bytes of a typed word
+// occur in every row, while a pair of them at the right distance rarely does. Copyable; an
+// empty pattern is found nowhere.
+class TextSearcher {
+ public:
+  TextSearcher() = default;
+  // `sample` only steers the choice of the two bytes compared first; any sample, even an empty
+  // one, gives the same results.
+  TextSearcher(std::string pattern, std::string_view sample);
+
+  [[nodiscard]] const std::string& pattern() const { return m_pattern; }
+  // The first occurrence that lies wholly in [begin, end), or null. Reads no byte outside it.
+  [[nodiscard]] const char* find(const char* begin, const char* end) const;
+
+ private:
+  std::string m_pattern;
+  std::size_t m_first = 0;   // index of the pattern's least common byte
+  std::size_t m_second = 0;  // and of its next least common one
 };
 
 // The find of EditFind and CheckBoxHex.

@@ -1,7 +1,10 @@
 // The filter and find predicates.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
+#include <string>
+#include <string_view>
 
 #include "window/filter_find.h"
 #include "window/row_visibility.h"
@@ -71,6 +74,39 @@ TEST(ByteSearcher, AgreesWithStdSearch) {
     }
   }
   EXPECT_FALSE(ByteSearcher(ByteString{}).find(ByteString{1, 2}));
+}
+
+TEST(TextSearcher, AgreesWithStringViewFind) {
+  std::mt19937 random(11);
+  const std::string_view alphabet = "ab ";  // a small alphabet makes partial matches
+  const auto text = [&](std::size_t length) {
+    std::string out(length, 'a');
+    for (char& c : out) c = alphabet[random() % alphabet.size()];
+    return out;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    // Haystacks long and short around the 16- and 32-byte steps, each in a buffer of exactly
+    // its size, so that a read past either end is a fault the sanitizers report.
+    const std::string hay = text(static_cast<std::size_t>(random() % 90));
+    const auto buffer = std::make_unique<char[]>(hay.size() + 1);
+    std::copy(hay.begin(), hay.end(), buffer.get());
+    const std::string needle = text(1 + static_cast<std::size_t>(random() % 7));
+    const std::string sample = text(static_cast<std::size_t>(random() % 20));  // steers only
+    const TextSearcher search(needle, sample);
+    const std::size_t from = hay.empty() ? 0 : static_cast<std::size_t>(random()) % hay.size();
+    const std::size_t expected = std::string_view(hay).find(needle, from);
+    const char* found = search.find(buffer.get() + from, buffer.get() + hay.size());
+    if (expected == std::string_view::npos) {
+      EXPECT_EQ(found, nullptr) << hay << '|' << needle;
+    } else {
+      ASSERT_NE(found, nullptr) << hay << '|' << needle;
+      EXPECT_EQ(static_cast<std::size_t>(found - buffer.get()), expected) << hay << '|' << needle;
+    }
+  }
+  const std::string hay = "abc";
+  EXPECT_EQ(TextSearcher("", "").find(hay.data(), hay.data() + hay.size()), nullptr);
+  EXPECT_EQ(TextSearcher("abcd", "").find(hay.data(), hay.data() + hay.size()), nullptr);
+  EXPECT_EQ(TextSearcher("c", "").find(hay.data() + 2, hay.data() + 2), nullptr);  // empty range
 }
 
 TEST(FindTest, PatternsFromTheEdit) {
@@ -155,6 +191,78 @@ TEST(VisibleRecords, FilterThenFindOverAStore) {
     for (std::uint32_t r = 0; r < store.size(); ++r) {
       const bool shown = std::find(c.rows.begin(), c.rows.end(), r) != c.rows.end();
       EXPECT_EQ(RecordPasses(store, r, filter, find), shown) << c.filter << " row " << r;
+    }
+  }
+}
+
+TEST(VisibleRecords, FilterMatchAcrossTwoRowsTextsCountsForNeither) {
+  // Stored back to back, the rows' texts read " q..q   xa" "bcd q..q    " " q..q   xa"
+  // "bc q..q    ": "abc" and "xab" run from one row's text into the next. The filler makes the
+  // texts long enough for the searcher's widest steps.
+  PacketStore store;
+  const QString q(20, u'q');
+  store.appendParsed(0, {}, u"", {q, {}, {}, QStringLiteral("xA")});  // 0
+  store.appendParsed(0, {}, u"BCd", {q, {}, {}, {}});                 // 1
+  store.appendParsed(0, {}, u"", {q, {}, {}, QStringLiteral("xa")});  // 2
+  store.appendParsed(0, {}, u"bc", {q, {}, {}, {}});                  // 3
+  struct Case {
+    const char* filter;
+    bool negate;
+    std::vector<std::uint32_t> rows;
+  };
+  const Case cases[] = {
+      {"abc", false, {}          }, // across rows 0 and 1, and across 2 and 3
+      {"abc", true,  {0, 1, 2, 3}},
+      {"xab", false, {}          },
+      {"xa",  false, {0, 2}      },
+      {"xa",  true,  {1, 3}      },
+      {"bc",  false, {1, 3}      },
+      {"bcd", false, {1}         },
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(VisibleRecords(store, FilterTest(QString(c.filter), c.negate), FindTest()), c.rows)
+        << c.filter << c.negate;
+  }
+}
+
+TEST(VisibleRecords, FilterOverLatin1AndUtf16RowsAgreesWithEachRowsTest) {
+  // Rows of Latin-1 texts with UTF-16 rows and rows that do not parse among them, enough of them
+  // to fill more than one chunk of the store's filter texts; the result must be that of testing
+  // each row's text on its own.
+  PacketStore store;
+  std::mt19937 random(5);
+  const char16_t letters[] = {u'a', u'b',      u'A',
+                              u' ', u'\u00E9', u'\u0431'};  // the last needs UTF-16
+  const auto word = [&](std::size_t length, bool wide) {
+    QString out;
+    for (std::size_t i = 0; i < length; ++i) out += QChar(letters[random() % (wide ? 6 : 5)]);
+    return out;
+  };
+  constexpr std::uint32_t kRows = 30000;
+  for (std::uint32_t r = 0; r < kRows; ++r) {
+    const auto kind = random() % 16;
+    if (kind == 0) {
+      store.appendUnparsed(ByteString{0x01});
+    } else {
+      const bool wide = kind == 1;
+      store.appendParsed(0, {}, u"24/12/16 09:05:07:042",
+                         {word(random() % 12, wide), word(random() % 12, false),
+                          word(random() % 12, false), QString()});
+    }
+  }
+  // "a 24/" is only ever found across two rows: a row's text ends with its last column and a
+  // space, the next begins with its time.
+  const char16_t* const patterns[] = {u"a",    u"ab",   u"bab", u"a a",     u"\u00E9b", u"ba",
+                                      u"abab", u"aba ", u"2 a", u"\u0431a", u"a 24/"};
+  for (const char16_t* pattern : patterns) {
+    for (const bool negate : {false, true}) {
+      const FilterTest filter(FilterLowerCase(QString::fromUtf16(pattern)), negate);
+      std::vector<std::uint32_t> expected;
+      for (std::uint32_t r = 0; r < store.size(); ++r) {
+        if (filter.passes(store.filterText(r))) expected.push_back(r);
+      }
+      EXPECT_EQ(VisibleRecords(store, filter, FindTest()), expected)
+          << QString::fromUtf16(pattern).toStdString() << negate;
     }
   }
 }
