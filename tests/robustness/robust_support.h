@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "../host/test_records.h"
 #include "qarnolog/qarnolog.h"
 #include "window/f_proto_log.h"
 
@@ -33,43 +34,12 @@ namespace qarnolog::robust {
 // the quarantine of freed blocks), and address-space limits cannot be set.
 inline constexpr bool kSanitized = QARNOLOG_ROBUST_ASAN != 0;
 
-struct WideDeleter {
-  void operator()(const QarnoLogWideChar* text) const { QarnoLogFreeWide(text); }
-};
-using Wide = std::unique_ptr<const QarnoLogWideChar, WideDeleter>;
-
-inline Wide wide(const QString& text) {
-  return Wide(QarnoLogAllocWideUtf16(reinterpret_cast<const uint16_t*>(text.utf16()),
-                                     std::size_t(text.size())));
-}
-
-// A whole BEX: the 17-byte header (big-endian) and its data.
-inline std::vector<std::uint8_t> bex(std::uint16_t type, std::uint16_t sub,
-                                     const std::vector<std::uint8_t>& data = {},
-                                     std::uint32_t seq = 1) {
-  std::vector<std::uint8_t> p;
-  auto put = [&p](std::uint64_t v, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) p.push_back(std::uint8_t(v >> (8 * i)));
-  };
-  put(0x2A, 1);
-  put(seq, 4);
-  put(type, 2);
-  put(sub, 2);
-  put(0, 4);
-  put(data.size(), 4);
-  p.insert(p.end(), data.begin(), data.end());
-  return p;
-}
-
-// A wTLD: 32-bit type, 32-bit length, value.
-inline std::vector<std::uint8_t> wtld(std::uint32_t type, const std::vector<std::uint8_t>& value) {
-  std::vector<std::uint8_t> p;
-  const auto n = std::uint32_t(value.size());
-  for (int i = 3; i >= 0; --i) p.push_back(std::uint8_t(type >> (8 * i)));
-  for (int i = 3; i >= 0; --i) p.push_back(std::uint8_t(n >> (8 * i)));
-  p.insert(p.end(), value.begin(), value.end());
-  return p;
-}
+// Owned wide strings and packet builders shared with the host tests.
+using test::bex;
+using test::wide;
+using test::Wide;
+using test::WideDeleter;
+using test::wtld;
 
 inline std::vector<std::uint8_t> operator+(std::vector<std::uint8_t> a,
                                            const std::vector<std::uint8_t>& b) {
