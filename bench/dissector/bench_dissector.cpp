@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "../support/bex_packets.h"
 #include "dissector/dissect.h"
 #include "wire/bytes.h"
 #include "wire/readers.h"
@@ -27,33 +28,10 @@ struct ThreadCpuClock {
 };
 using Clock = ThreadCpuClock;
 
-void PutWord(ByteString& out, std::uint16_t v) {
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-  out.push_back(static_cast<std::uint8_t>(v));
-}
-void PutDWord(ByteString& out, std::uint32_t v) {
-  PutWord(out, static_cast<std::uint16_t>(v >> 16));
-  PutWord(out, static_cast<std::uint16_t>(v));
-}
-void PutText(ByteString& out, std::string_view text) {
-  out.insert(out.end(), text.begin(), text.end());
-}
-void PutWtld(ByteString& out, std::uint32_t type, const ByteString& value) {
-  PutDWord(out, type);
-  PutDWord(out, static_cast<std::uint32_t>(value.size()));
-  out.insert(out.end(), value.begin(), value.end());
-}
-
-ByteString Packet(std::uint16_t type, std::uint16_t sub, const ByteString& data) {
-  ByteString packet = {0x00};
-  PutDWord(packet, 1);
-  PutWord(packet, type);
-  PutWord(packet, sub);
-  PutDWord(packet, 0);
-  PutDWord(packet, static_cast<std::uint32_t>(data.size()));
-  packet.insert(packet.end(), data.begin(), data.end());
-  return packet;
-}
+using bench::ContactListBex;
+using bench::Packet;
+using bench::PutText;
+using bench::PutWtld;
 
 // QARNO_BEX_COM_SRV_HELLO with six wTLDs: a code, a raw-text key, a host, a port, a flag and a
 // version; 100 bytes in all.
@@ -68,25 +46,6 @@ ByteString TypicalBex() {
   PutWtld(data, 0x0005, {0x01});
   PutWtld(data, 0x0008, {0x00, 0x00, 0x00, 0x02});
   return Packet(0x0001, 0x0002, data);
-}
-
-// QARNO_BEX_CL_SRV_REPLY whose contact list holds `items` contacts, each with an account name.
-ByteString ContactListBex(std::uint32_t items) {
-  ByteString value;
-  PutDWord(value, items);
-  for (std::uint32_t i = 0; i < items; ++i) {
-    const std::string account = "user" + std::to_string(1000000 + i) + "@example.org";
-    PutWord(value, 2);  // contact
-    PutDWord(value, i + 1);
-    PutDWord(value, 1);
-    PutDWord(value, static_cast<std::uint32_t>(4 + account.size()));
-    PutWord(value, 0x0002);  // account name
-    PutWord(value, static_cast<std::uint16_t>(account.size()));
-    PutText(value, account);
-  }
-  ByteString data;
-  PutWtld(data, 0x0001, value);
-  return Packet(0x0002, 0x0004, data);
 }
 
 // Runs `work` and `baseline` `batch` times each per iteration; the benchmark's time is that of

@@ -21,6 +21,7 @@
 #include <random>
 #include <string>
 
+#include "../support/bex_packets.h"
 #include "dissector/dissect.h"
 #include "host/packet_store.h"
 #include "treegrid/packet_list_model.h"
@@ -38,29 +39,8 @@ using Clock = std::chrono::steady_clock;
 constexpr std::uint32_t kRows = 1'000'000;
 constexpr std::size_t kPacketSize = 64;
 
-void PutWord(ByteString& out, std::uint16_t v) {
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-  out.push_back(static_cast<std::uint8_t>(v));
-}
-void PutDWord(ByteString& out, std::uint32_t v) {
-  PutWord(out, static_cast<std::uint16_t>(v >> 16));
-  PutWord(out, static_cast<std::uint16_t>(v));
-}
-void PutWtld(ByteString& out, std::uint32_t type, const ByteString& value) {
-  PutDWord(out, type);
-  PutDWord(out, static_cast<std::uint32_t>(value.size()));
-  out.insert(out.end(), value.begin(), value.end());
-}
-ByteString Packet(std::uint16_t type, std::uint16_t sub, const ByteString& data) {
-  ByteString packet = {0x00};
-  PutDWord(packet, 1);
-  PutWord(packet, type);
-  PutWord(packet, sub);
-  PutDWord(packet, 0);
-  PutDWord(packet, static_cast<std::uint32_t>(data.size()));
-  packet.insert(packet.end(), data.begin(), data.end());
-  return packet;
-}
+using bench::Packet;
+using bench::PutWtld;
 
 // QARNO_BEX_COM_SRV_HELLO whose raw-text wTLD makes the packet 1 MiB.
 ByteString MebibytePacket() {
@@ -70,25 +50,6 @@ ByteString MebibytePacket() {
   ByteString data;
   PutWtld(data, 0x0002, text);
   return Packet(0x0001, 0x0002, data);
-}
-
-// QARNO_BEX_CL_SRV_REPLY whose contact list holds `items` contacts with an account name each.
-ByteString ContactListPacket(std::uint32_t items) {
-  ByteString value;
-  PutDWord(value, items);
-  for (std::uint32_t i = 0; i < items; ++i) {
-    const std::string account = "user" + std::to_string(1000000 + i) + "@example.org";
-    PutWord(value, 2);
-    PutDWord(value, i + 1);
-    PutDWord(value, 1);
-    PutDWord(value, static_cast<std::uint32_t>(4 + account.size()));
-    PutWord(value, 0x0002);
-    PutWord(value, static_cast<std::uint16_t>(account.size()));
-    value.insert(value.end(), account.begin(), account.end());
-  }
-  ByteString data;
-  PutWtld(data, 0x0001, value);
-  return Packet(0x0002, 0x0004, data);
 }
 
 // One tab's worth of rows: a store of 1,000,000 parsed packets of 64 random bytes with time
@@ -398,7 +359,7 @@ int main(int argc, char** argv) {
   ListFixture list;
   PacketFixture packets;
   const ByteString mebibyte = MebibytePacket();
-  const ByteString contacts = ContactListPacket(10000);
+  const ByteString contacts = bench::ContactListBex(10000);
   const auto manual = [](benchmark::internal::Benchmark* b) {
     b->UseManualTime()->Unit(benchmark::kMillisecond);
   };
