@@ -25,6 +25,14 @@ void ExpectShown(const ShownCase& c) {
       << "BEX " << c.type << "/" << c.sub << ", wTLD " << c.wtld;
 }
 
+void ExpectSelectsTable(const SelectingCase& c) {
+  constexpr std::uint32_t kCode = 1;
+  const std::string constant(CodeName(c.table, kCode));
+  ASSERT_NE(constant, kUnknownName) << c.name;
+  const ByteString packet = BexPacket(c.type, c.sub, WtldBytes(c.wtld, Be(kCode, c.width)));
+  EXPECT_EQ(WtldShown(packet), std::string(c.name) + "=" + constant) << c.name;
+}
+
 void ExpectEmptyData(const TypeAndSub& bex) {
   const FieldTree tree = Dissect(BexPacket(bex.type, bex.sub, WtldBytes(0x0001, Ascii("guest"))));
   const NodeId data = DataNode(tree);

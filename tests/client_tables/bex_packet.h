@@ -7,6 +7,7 @@
 #include <string>
 
 #include "support/bex_builder.h"
+#include "vocabulary/name_tables.h"
 
 namespace qarnolog::test {
 
@@ -28,6 +29,21 @@ struct ShownCase {
 
 // Dissects a BEX holding the case's wTLD alone and expects WtldShown to give `shown`.
 void ExpectShown(const ShownCase& c);
+
+// One row of a "this display name selects that name table" case table.
+struct SelectingCase {
+  std::uint16_t type;
+  std::uint16_t sub;
+  std::uint32_t wtld;
+  int width;  // bytes of the code in the value
+  const char* name;
+  NameTable table;
+};
+
+// Dissects a BEX holding the case's wTLD with code 1 (known to every table) as a `width`-byte
+// number and expects the value node to read "Name=" + the table's constant: a display name
+// written differently from the selection list would show the bare number instead.
+void ExpectSelectsTable(const SelectingCase& c);
 
 struct TypeAndSub {
   std::uint16_t type;

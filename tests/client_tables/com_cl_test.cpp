@@ -24,35 +24,22 @@ class ComClTest : public ::testing::Test {
 // Every display name of these families that selects a name table: a name written differently
 // from the selection list would silently show the bare number instead.
 TEST_F(ComClTest, NamesThatSelectATableShowConstants) {
-  struct Case {
-    std::uint16_t type;
-    std::uint16_t sub;
-    std::uint32_t wtld;
-    const char* name;
-    NameTable table;
-  };
   // clang-format off
-  const Case cases[] = {
-      {kCom, 0x0002, 0x0001, "Hello error code",         NameTable::HelloErrorCode},
-      {kCom, 0x0004, 0x0001, "Login error code",         NameTable::LoginErrorCode},
-      {kCom, 0x0005, 0x0001, "Bye reason code",          NameTable::ByeReasonCode},
-      {kCom, 0x0009, 0x0001, "Registration result code", NameTable::RegistrationResultCode},
-      {kCl,  0x0007, 0x0001, "Item Type",                NameTable::ItemType},
-      {kCl,  0x0008, 0x0001, "Add result code",          NameTable::AddResultCode},
-      {kCl,  0x000A, 0x0001, "Del result code",          NameTable::DelResultCode},
-      {kCl,  0x000C, 0x0001, "Update result code",       NameTable::UpdateResultCode},
-      {kCl,  0x000E, 0x0002, "Auth reply code",          NameTable::AuthReplyCode},
-      {kCl,  0x0013, 0x0001, "Operation code",           NameTable::OperationCode},
-      {kCl,  0x0013, 0x0002, "Item Type",                NameTable::ItemType},
+  const SelectingCase cases[] = {
+      {kCom, 0x0002, 0x0001, 2, "Hello error code",         NameTable::HelloErrorCode},
+      {kCom, 0x0004, 0x0001, 2, "Login error code",         NameTable::LoginErrorCode},
+      {kCom, 0x0005, 0x0001, 2, "Bye reason code",          NameTable::ByeReasonCode},
+      {kCom, 0x0009, 0x0001, 2, "Registration result code", NameTable::RegistrationResultCode},
+      {kCl,  0x0007, 0x0001, 2, "Item Type",                NameTable::ItemType},
+      {kCl,  0x0008, 0x0001, 2, "Add result code",          NameTable::AddResultCode},
+      {kCl,  0x000A, 0x0001, 2, "Del result code",          NameTable::DelResultCode},
+      {kCl,  0x000C, 0x0001, 2, "Update result code",       NameTable::UpdateResultCode},
+      {kCl,  0x000E, 0x0002, 2, "Auth reply code",          NameTable::AuthReplyCode},
+      {kCl,  0x0013, 0x0001, 2, "Operation code",           NameTable::OperationCode},
+      {kCl,  0x0013, 0x0002, 2, "Item Type",                NameTable::ItemType},
   };
   // clang-format on
-  constexpr std::uint16_t kCode = 1;  // known to every one of these tables
-  for (const Case& c : cases) {
-    const std::string constant(CodeName(c.table, kCode));
-    ASSERT_NE(constant, kUnknownName) << c.name;
-    const ByteString packet = BexPacket(c.type, c.sub, WtldBytes(c.wtld, Be(kCode, 2)));
-    EXPECT_EQ(WtldShown(packet), std::string(c.name) + "=" + constant) << c.name;
-  }
+  for (const SelectingCase& c : cases) ExpectSelectsTable(c);
 }
 
 TEST_F(ComClTest, ValuesShowByTheirKind) {

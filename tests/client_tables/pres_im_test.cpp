@@ -23,16 +23,8 @@ class PresImTest : public ::testing::Test {
 // Every display name of these families that selects a code table: a name written differently
 // from the selection list would silently show the bare number instead.
 TEST_F(PresImTest, NamesThatSelectATableShowConstants) {
-  struct Case {
-    std::uint16_t type;
-    std::uint16_t sub;
-    std::uint32_t wtld;
-    int width;
-    const char* name;
-    NameTable table;
-  };
   // clang-format off
-  const Case cases[] = {
+  const SelectingCase cases[] = {
       {kPres, 0x0003, 0x0002, 2, "Client type",     NameTable::ClientType},
       {kPres, 0x0004, 0x0001, 4, "Presence status", NameTable::PresenceStatus},
       {kPres, 0x0006, 0x0002, 4, "Presence status", NameTable::PresenceStatus},
@@ -46,13 +38,7 @@ TEST_F(PresImTest, NamesThatSelectATableShowConstants) {
       {kIm,   0x000B, 0x0002, 4, "Encryption type", NameTable::EncryptionType},
   };
   // clang-format on
-  constexpr std::uint16_t kCode = 1;  // known to every one of these tables
-  for (const Case& c : cases) {
-    const std::string constant(CodeName(c.table, kCode));
-    ASSERT_NE(constant, kUnknownName) << c.name;
-    const ByteString packet = BexPacket(c.type, c.sub, WtldBytes(c.wtld, Be(kCode, c.width)));
-    EXPECT_EQ(WtldShown(packet), std::string(c.name) + "=" + constant) << c.name;
-  }
+  for (const SelectingCase& c : cases) ExpectSelectsTable(c);
 }
 
 // Names whose text comes from a composite renderer although their kind is NO_VALUE or

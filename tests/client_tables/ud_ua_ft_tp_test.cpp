@@ -26,16 +26,8 @@ class UdUaFtTpTest : public ::testing::Test {
 // Every display name of these families that selects a code table: a name written differently
 // from the selection list would silently show the bare number instead.
 TEST_F(UdUaFtTpTest, NamesThatSelectATableShowConstants) {
-  struct Case {
-    std::uint16_t type;
-    std::uint16_t sub;
-    std::uint32_t wtld;
-    int width;
-    const char* name;
-    NameTable table;
-  };
   // clang-format off
-  const Case cases[] = {
+  const SelectingCase cases[] = {
       {kUd, 0x0004, 0x0001, 2, "Details result code",                   NameTable::DetailsResultCode},
       {kUd, 0x0006, 0x0001, 2, "Update details result code",            NameTable::UpdateDetailsResultCode},
       {kUd, 0x0008, 0x0001, 2, "Search result code",                    NameTable::SearchResultCode},
@@ -51,13 +43,7 @@ TEST_F(UdUaFtTpTest, NamesThatSelectATableShowConstants) {
       {kTp, 0x0007, 0x0002, 2, "Transport state code",                  NameTable::TransportStateCode},
   };
   // clang-format on
-  constexpr std::uint16_t kCode = 1;  // known to every one of these tables
-  for (const Case& c : cases) {
-    const std::string constant(CodeName(c.table, kCode));
-    ASSERT_NE(constant, kUnknownName) << c.name;
-    const ByteString packet = BexPacket(c.type, c.sub, WtldBytes(c.wtld, Be(kCode, c.width)));
-    EXPECT_EQ(WtldShown(packet), std::string(c.name) + "=" + constant) << c.name;
-  }
+  for (const SelectingCase& c : cases) ExpectSelectsTable(c);
 }
 
 // The same field at different wTLD types in the details reply, the update and the search.
